@@ -1,0 +1,12 @@
+# GoogleTest from Debian's source package, built with the current toolchain.
+set(QZ_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(NOT EXISTS ${QZ_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found at ${QZ_GTEST_SOURCE}: run ./qz setup")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+if(WIN32)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+endif()
+add_subdirectory(${QZ_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+include(GoogleTest)

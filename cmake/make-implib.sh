@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Makes the import library for hosts: the export list with its stdcall decorations (which a
+# 32-bit host links against) plus the exported C++ class members read from the built DLL.
+set -euo pipefail
+objdump=$1 dlltool=$2 def=$3 dll=$4 out=$5
+full=${out%.a}.def
+{
+  cat "$def"
+  "$objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+    sed -n 's/^\t\[ *[0-9]*\] \(_Z.*\)$/  \1/p'
+} > "$full"
+"$dlltool" -d "$full" -D "$(basename "$dll")" -l "$out" -k

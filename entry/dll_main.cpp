@@ -1,0 +1,11 @@
+// Library entry: remembers the module handle that every resource lookup uses.
+#include <windows.h>
+
+HINSTANCE ModuleInstance = nullptr;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        ModuleInstance = instance;
+    return TRUE;
+}

@@ -1,0 +1,20 @@
+// Which family of the Windows platform the library runs on.
+#pragma once
+#include "cs_platform.h"
+
+enum CSOSVersion : LONG {
+    CSOSUnknown = 0,
+    CSOSWin32s = 1,
+    CSOSWin32Windows = 2,
+    CSOSWin32NT = 3
+};
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+QZ_EXPORT CSOSVersion CS_CALL CSGetOSVersion(void);
+
+#ifdef __cplusplus
+}
+#endif

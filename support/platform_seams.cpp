@@ -1,0 +1,35 @@
+// Test seams of the platform layer: refusing heap requests and replacing the version query.
+#include "platform_seams.h"
+
+namespace cs_platform {
+namespace {
+long g_heapRequestsLeft = -1;
+bool (*g_platformIdQuery)(DWORD*) = nullptr;
+} // namespace
+
+void FailHeapAfter(long successfulRequests)
+{
+    g_heapRequestsLeft = successfulRequests;
+}
+
+bool HeapRequestGranted()
+{
+    if (g_heapRequestsLeft < 0)
+        return true;
+    if (g_heapRequestsLeft == 0)
+        return false;
+    --g_heapRequestsLeft;
+    return true;
+}
+
+void ReplacePlatformIdQuery(bool (*query)(DWORD* platformId))
+{
+    g_platformIdQuery = query;
+}
+
+bool QueryPlatformId(DWORD* platformId)
+{
+    return g_platformIdQuery ? g_platformIdQuery(platformId) : QueryPlatformIdDirect(platformId);
+}
+
+} // namespace cs_platform
