@@ -45,6 +45,9 @@ public:
     virtual int Unlock();
     virtual int Valid();
 
+    // The block whose locked data address this is: the user pointer of the handle found just
+    // before the data, or null when no valid handle is there. For the data of a handle that
+    // is not a block's it answers that handle's user pointer.
     static CSMemBlock* GetMemBlockObjPtr(unsigned char* data);
     static CSMemOSAlign GetOSAlignOpt(ULONG flags);
 

@@ -1,0 +1,72 @@
+// The tagged class-level storage of memory blocks and collections.
+#include "cs_classalloc.h"
+
+#include <string.h>
+
+#include "qzw9svb/cs_memobject.h"
+
+namespace cs_classalloc {
+namespace {
+const size_t kHandleSize = sizeof(CSMemObject*);
+const size_t kTagSize = sizeof(uint16_t);
+// 32-bit builds keep the packed prefix (handle, tag, object at 6); with wider pointers the
+// tag moves up so that the object starts on a pointer boundary.
+const size_t kObjectOffset = kHandleSize == 4 ? kHandleSize + kTagSize : 2 * kHandleSize;
+const size_t kTagOffset = kObjectOffset - kTagSize;
+
+unsigned char* PrefixOf(void* object)
+{
+    return static_cast<unsigned char*>(object) - kObjectOffset;
+}
+} // namespace
+
+void* AllocateTagged(size_t size, uint16_t liveTag)
+{
+    if (size > 0xFFFFFFFFu - kObjectOffset)
+        return nullptr;
+    CSMemObject* handle = nullptr;
+    if (CSAllocMemory(static_cast<ULONG>(size + kObjectOffset), CSMemAlignDefault, &handle, nullptr) != 0) {
+        CSDisposeMemory(handle);
+        return nullptr;
+    }
+    // This lock holds for the object's whole life.
+    unsigned char* prefix = nullptr;
+    if (CSLockMemory(handle, &prefix) != 0) {
+        CSDisposeMemory(handle);
+        return nullptr;
+    }
+    memcpy(prefix, &handle, kHandleSize);
+    memcpy(prefix + kTagOffset, &liveTag, kTagSize);
+    return prefix + kObjectOffset;
+}
+
+CSMemObject* RetireTagged(void* object, uint16_t freedTag)
+{
+    if (object == nullptr)
+        return nullptr;
+    unsigned char* prefix = PrefixOf(object);
+    CSMemObject* handle;
+    memcpy(&handle, prefix, kHandleSize);
+    memcpy(prefix + kTagOffset, &freedTag, kTagSize);
+    return handle;
+}
+
+void ReleaseHandle(CSMemObject* handle)
+{
+    CSUnlockMemory(handle);
+    CSDisposeMemory(handle);
+}
+
+void FreeTagged(void* object, uint16_t freedTag)
+{
+    ReleaseHandle(RetireTagged(object, freedTag));
+}
+
+uint16_t TagBefore(const void* object)
+{
+    uint16_t tag;
+    memcpy(&tag, static_cast<const unsigned char*>(object) - kTagSize, kTagSize);
+    return tag;
+}
+
+} // namespace cs_classalloc
