@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-for name in strings memmodel; do
+for name in strings memmodel cisstringlist; do
   saved=tests/fuzz/corpus/$name
   work=build/fuzz/corpus/$name
   mkdir -p "$saved" "$work"

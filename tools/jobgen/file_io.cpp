@@ -1,0 +1,26 @@
+// Whole-file reads and writes for the generator and its tests.
+#include "file_io.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace qz_jobs {
+
+Bytes ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw std::runtime_error("cannot read " + path.string());
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+} // namespace qz_jobs
