@@ -9,4 +9,5 @@ full=${out%.a}.def
   "$objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
     sed -n 's/^\t\[ *[0-9]*\] \(_Z.*\)$/  \1/p'
 } > "$full"
+mkdir -p "$(dirname "$out")"
 "$dlltool" -d "$full" -D "$(basename "$dll")" -l "$out" -k

@@ -1,7 +1,5 @@
 // Library entry: remembers the module handle that every resource lookup uses.
-#include <windows.h>
-
-HINSTANCE ModuleInstance = nullptr;
+#include "module_state.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/)
 {

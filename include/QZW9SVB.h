@@ -15,3 +15,5 @@
 #include "qzw9svb/cs_list.h"
 #include "qzw9svb/cs_memblock.h"
 #include "qzw9svb/cs_osversion.h"
+#include "qzw9svb/cis_string_list.h"
+#include "qzw9svb/toolbox_cap.h"

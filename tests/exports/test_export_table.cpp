@@ -49,8 +49,9 @@ TEST(ExportTable, EveryListedNameResolvesAndAliasesShareTheirEntryPoint)
         SCOPED_TRACE(entry.name);
         FARPROC address = GetProcAddress(dll, entry.name.c_str());
         EXPECT_NE(address, nullptr);
-        if (!entry.twin.empty())
+        if (!entry.twin.empty()) {
             EXPECT_EQ(address, GetProcAddress(dll, entry.twin.c_str()));
+        }
     }
     FreeLibrary(dll);
 }

@@ -14,7 +14,7 @@ protected:
 
     template <typename Function> Function* Find(const char* name)
     {
-        return reinterpret_cast<Function*>(GetProcAddress(dll_, name));
+        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(dll_, name)));
     }
 
     static HMODULE dll_;

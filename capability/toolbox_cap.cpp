@@ -1,0 +1,158 @@
+// CToolboxCap: reads the store's realnames and model names once, then answers queries keyed
+// by realname (base id, data records, string records, MIB type, realname of a model).
+#include "qzw9svb/toolbox_cap.h"
+
+#include "../resources/resource_ids.h"
+#include "qzw9svb/cs_memutil.h"
+#include "qzw9svb/cs_string.h"
+#include "platform.h"
+#include "store_resources.h"
+
+namespace {
+
+constexpr int kNameCapacity = 64; // names keep at most 63 characters
+constexpr ULONG kServiceTypeSize = 80;
+constexpr ULONG kMibTypeOffset = 76;
+
+} // namespace
+
+CToolboxCap* CToolboxCap::_instance = nullptr;
+
+void* CToolboxCap::operator new(size_t size) noexcept
+{
+    return cs_platform::HeapAllocate(size);
+}
+
+void CToolboxCap::operator delete(void* object)
+{
+    if (object)
+        cs_platform::HeapRelease(object);
+}
+
+CToolboxCap* CToolboxCap::Instance()
+{
+    if (!_instance)
+        _instance = new CToolboxCap; // class allocator: null when the heap refuses
+    return _instance;
+}
+
+void CToolboxCap::ExitInstance()
+{
+    delete _instance;
+    _instance = nullptr;
+}
+
+CToolboxCap::CToolboxCap() : m_baseIds(), m_initialised(0), m_count(0)
+{
+    m_initialised = Init();
+}
+
+CToolboxCap::~CToolboxCap() = default; // members go in reverse: model names, then realnames
+
+int CToolboxCap::Init()
+{
+    m_count = 0;
+    char realname[kNameCapacity] = {};
+    char model[kNameCapacity] = {};
+    for (unsigned base = CAP_FIRST_BASE_ID; base <= CAP_LAST_BASE_ID; base += CAP_BLOCK_STEP) {
+        for (unsigned i = 0; i < CAP_NAMES_PER_BLOCK; ++i) {
+            if (store::LoadText(base + i, realname, kNameCapacity) <= 0 || realname[0] == '\0')
+                break;
+            m_realnames.Add(realname);
+            m_baseIds[m_count++] = static_cast<LONG>(base);
+            if (store::LoadText(base + i + CAP_MODEL_NAME_OFFSET, model, kNameCapacity) > 0)
+                m_modelNames.Add(model);
+        }
+    }
+    m_initialised = 1;
+    return 1;
+}
+
+int CToolboxCap::GetAllSupportedRealnames(CISStringList* list)
+{
+    if (!m_initialised)
+        Init();
+    if (!list)
+        return 0;
+    for (LONG i = 1; i <= m_count; ++i)
+        list->Add(m_realnames.Find(static_cast<unsigned char>(i)));
+    return m_count;
+}
+
+int CToolboxCap::GetPrinterBaseID(const char* realname)
+{
+    if (!m_initialised)
+        Init();
+    if (!realname)
+        return 0;
+    for (LONG i = 1; i <= m_count; ++i) {
+        const char* candidate = m_realnames.Find(static_cast<unsigned char>(i));
+        if (candidate && CSStrcmpi(realname, candidate) == 0)
+            return m_baseIds[i - 1];
+    }
+    return 0;
+}
+
+int CToolboxCap::GetRealnameFromModel(char* realname, const char* model)
+{
+    if (!m_initialised)
+        Init();
+    if (!realname || !model)
+        return 0;
+    for (LONG i = 1; i <= m_count; ++i) {
+        // A store whose model names ran short simply has no match past their end.
+        const char* candidate = m_modelNames.Find(static_cast<unsigned char>(i));
+        if (candidate && CSStrcmpi(model, candidate) == 0) {
+            CSStrcpy(realname, m_realnames.Find(static_cast<unsigned char>(i)));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+ULONG CToolboxCap::GetDataSize(const char* realname, unsigned int record)
+{
+    return store::FindRecord(GetPrinterBaseID(realname) + record).size;
+}
+
+int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer, ULONG* size)
+{
+    store::Record found = store::FindRecord(GetPrinterBaseID(realname) + record);
+    if (!found.found)
+        return 0;
+    if (size)
+        *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
+    if (!buffer || !CSIsValidWritePtr(buffer, found.size) || !found.bytes)
+        return 0;
+    CSCopyMemory(found.bytes, buffer, found.size);
+    return 1;
+}
+
+int CToolboxCap::GetStrData(const char* realname, unsigned int record, void* buffer, ULONG* size)
+{
+    if (size && *size <= 0x7FFFFFFF)
+        store::LoadText(GetPrinterBaseID(realname) + record, static_cast<char*>(buffer), static_cast<int>(*size));
+    return 0;
+}
+
+ULONG CToolboxCap::GetMibTypeFromSPC(const char* realname)
+{
+    ULONG size = GetDataSize(realname, CapRecordServiceType);
+    // The word lies at the end of the 80-byte record; a record of another size is not read
+    // into the fixed buffer, so a longer one cannot overrun it.
+    if (size != kServiceTypeSize)
+        return 0;
+    unsigned char record[kServiceTypeSize];
+    if (!GetData(realname, CapRecordServiceType, record, &size))
+        return 0;
+    ULONG mib;
+    CSCopyMemory(record + kMibTypeOffset, &mib, sizeof(mib));
+    return mib;
+}
+
+_EventDataInfo& _EventDataInfo::operator=(const _EventDataInfo& other)
+{
+    value = other.value;
+    code = other.code;
+    return *this;
+}
