@@ -1,5 +1,5 @@
 // Export and calling-convention macros, and the 32-bit integer types of the library's interface.
-// Hosts include QZW9SVB.h; this header is shared by every public declaration.
+// Hosts include qzw9svb.h; this header is shared by every public declaration.
 #pragma once
 
 #ifdef _WIN32

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "QZW9SVB.h"
+#include "qzw9svb.h"
 
 namespace {
 

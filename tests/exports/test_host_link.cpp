@@ -2,7 +2,7 @@
 // functions link and work across the DLL boundary.
 #include <gtest/gtest.h>
 
-#include "QZW9SVB.h"
+#include "qzw9svb.h"
 
 TEST(HostLink, CollectionHandsOutAndTakesBackBlocks)
 {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #define QZ_STATIC // declarations only: every call below goes through GetProcAddress
-#include "QZW9SVB.h"
+#include "qzw9svb.h"
 
 namespace {
 

@@ -373,7 +373,7 @@ ULONG PickFlags(Input& in)
 
 struct Blocks {
     CollectionModel collection[2]; // limited, unlimited
-    std::vector<BlockModel> blocks; // the newest of a collection last
+    std::vector<BlockModel> blocks; // every live block, in the order made
     Heap& heap;
 
     void Start(Input& in)

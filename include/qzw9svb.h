@@ -17,3 +17,4 @@
 #include "qzw9svb/cs_osversion.h"
 #include "qzw9svb/cis_string_list.h"
 #include "qzw9svb/toolbox_cap.h"
+#include "qzw9svb/services.h"
