@@ -1,0 +1,12 @@
+// Name-field check shared by the services.
+#include "service_guard.h"
+
+bool FitsNameField(const char* text)
+{
+    if (!text)
+        return true;
+    for (size_t length = 0; length < kNameFieldSize; ++length) // reads no further than a field
+        if (text[length] == '\0')
+            return true;
+    return false;
+}
