@@ -7,7 +7,7 @@
 #include "entry/module_state.h"
 #include "entry/spooler.h"
 #include "resource_ids.h"
-#include "wine_queue.h"
+#include "test_queue.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(JobOutputWine, StoredJobsArriveByteForByte)
 {
-    WineQueue queue("QZ Stored Jobs", "QZ Kestrel 410 Printer");
+    TestQueue queue("QZ Stored Jobs", "QZ Kestrel 410 Printer");
     ASSERT_TRUE(queue.Ready());
     for (unsigned id : {JOB_CLEAN_LEVEL1, JOB_ALIGNMENT, JOB_TEST_PAGE}) {
         SCOPED_TRACE(id);
@@ -47,7 +47,7 @@ TEST_F(JobOutputWine, StoredJobsArriveByteForByte)
 
 TEST_F(JobOutputWine, BuiltBufferArrivesByteForByte)
 {
-    WineQueue queue("QZ Built Jobs", "QZ Kestrel 410 Printer");
+    TestQueue queue("QZ Built Jobs", "QZ Kestrel 410 Printer");
     ASSERT_TRUE(queue.Ready());
     std::vector<unsigned char> bytes(70000);
     for (size_t i = 0; i < bytes.size(); ++i)

@@ -8,7 +8,7 @@
 #include "fake_spooler.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"
-#include "wine_queue.h"
+#include "test_queue.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ protected:
 
 TEST_F(ModelRecord, DriverNameOfARealQueueSelectsTheModel)
 {
-    WineQueue known("QZ Record Known", "QZ Kestrel 410 Printer");
-    WineQueue unknown("QZ Record Unknown", "QZ Unlisted Model");
+    TestQueue known("QZ Record Known", "QZ Kestrel 410 Printer");
+    TestQueue unknown("QZ Record Unknown", "QZ Unlisted Model");
     ASSERT_TRUE(known.Ready() && unknown.Ready());
     unsigned char record[80];
     memset(record, 0xAA, sizeof(record));

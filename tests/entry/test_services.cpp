@@ -4,11 +4,11 @@
 #include <string>
 
 #include "qzw9svb.h"
-#include "wine_queue.h"
+#include "test_queue.h"
 
 TEST(SimpleServices, InkGaugeAnswersOneAndSendsNothing)
 {
-    WineQueue queue("QZ Ink Gauge", "QZ Kestrel 410 Printer");
+    TestQueue queue("QZ Ink Gauge", "QZ Kestrel 410 Printer");
     ASSERT_TRUE(queue.Ready());
     EXPECT_EQ(PrintInkGauge(queue.MutableName(), nullptr, 0, nullptr), 1);
     EXPECT_FALSE(queue.SpooledFileExists());

@@ -49,7 +49,9 @@ bool PointPortAt(const std::string& name, const std::string& unixPath)
     return set == ERROR_SUCCESS;
 }
 
-// The Windows view of a Unix path of the build tree.
+} // namespace
+
+// The Windows view of a Unix path.
 std::string DosPath(const std::string& unixPath)
 {
     std::string dos = "Z:" + unixPath;
@@ -59,22 +61,17 @@ std::string DosPath(const std::string& unixPath)
     return dos;
 }
 
-} // namespace
-
-WineQueue::WineQueue(const std::string& name, const std::string& driver)
-    : m_name(name), m_unixPath(std::string(QZ_SPOOL_DIR) + "/" + name + ".prn"), m_ready(false)
+WineQueue::WineQueue(const std::string& name, const std::string& driver, const std::string& spoolFile)
+    : m_name(name), m_unixPath(spoolFile), m_ready(false)
 {
-    for (char& c : m_unixPath)
-        if (c == ' ')
-            c = '_';
-    CreateDirectoryA(DosPath(QZ_SPOOL_DIR).c_str(), nullptr);
     DeleteFileA(DosPath(m_unixPath).c_str());
     m_ready = AddDriver(driver) && AddQueue(name, driver) && PointPortAt(name, m_unixPath);
 }
 
 WineQueue::~WineQueue()
 {
-    DeleteFileA(DosPath(m_unixPath).c_str());
+    if (!m_keep)
+        DeleteFileA(DosPath(m_unixPath).c_str());
 }
 
 std::vector<unsigned char> WineQueue::Spooled() const
