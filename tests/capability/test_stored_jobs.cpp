@@ -1,0 +1,66 @@
+// The stored jobs as the built DLL carries them: the small jobs equal the bytes built from
+// their commands, and the test page reads back with every figure of its layout.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "raster_verifier.h"
+#include "resource_ids.h"
+#include "stored_jobs.h"
+
+namespace {
+
+qz_jobs::Bytes CarriedJob(HMODULE dll, unsigned id)
+{
+    HRSRC info = FindResourceExA(dll, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
+    if (!info)
+        return {};
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(dll, info)));
+    return qz_jobs::Bytes(bytes, bytes + SizeofResource(dll, info));
+}
+
+class CarriedJobs : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { dll_ = LoadLibraryExA("QZW9SVB.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE); }
+    static void TearDownTestSuite() { FreeLibrary(dll_); }
+    static HMODULE dll_;
+};
+
+HMODULE CarriedJobs::dll_ = nullptr;
+
+} // namespace
+
+TEST_F(CarriedJobs, SmallJobsEqualTheirCommands)
+{
+    ASSERT_NE(dll_, nullptr);
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL1), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel1Value));
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL2), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel2Value));
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL3), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel3Value));
+    EXPECT_EQ(CarriedJob(dll_, JOB_ALIGNMENT), qz_jobs::BuildPageModeJob(qz_jobs::kAlignmentPageValue));
+    EXPECT_EQ(CarriedJob(dll_, JOB_SELF_TEST), qz_jobs::BuildPageModeJob(qz_jobs::kSelfTestPageValue));
+}
+
+TEST_F(CarriedJobs, TestPageReadsBackWithItsLayout)
+{
+    qz_jobs::Bytes page = CarriedJob(dll_, JOB_TEST_PAGE);
+    ASSERT_EQ(page.size(), 213608u);
+    qz_jobs::RasterJobReport report = qz_jobs::VerifyRasterJob(page);
+    EXPECT_EQ(report.leadInNuls, 600u);
+    EXPECT_EQ(report.runOffset, 760u);
+    EXPECT_EQ(report.runEnd, "0Y");
+    EXPECT_EQ(report.printedRows, 541u);
+    EXPECT_EQ(report.transfers, 4328u);
+    EXPECT_EQ(report.compressedBytes, 201808u);
+    EXPECT_LE(report.widestComponent1, 528u);
+    EXPECT_LE(report.widestColour, 179u);
+    EXPECT_EQ(report.trailerOffset, 213592u);
+    EXPECT_EQ(report.finalRow, 3041);
+    const int bands[8][3] = {{304, 412, 1}, {526, 621, 1}, {687, 733, 1}, {746, 794, 1},
+                             {803, 852, 1}, {864, 920, 1}, {985, 1050, 15}, {1070, 1136, 15}};
+    ASSERT_EQ(report.bands.size(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(report.bands[i].firstRow, bands[i][0]);
+        EXPECT_EQ(report.bands[i].lastRow, bands[i][1]);
+        EXPECT_EQ(report.bands[i].componentsWithData, static_cast<unsigned>(bands[i][2]));
+    }
+}
