@@ -1,0 +1,40 @@
+// The eleven commands of the alignment result job, each appended whole or not at all.
+#include "alignment_job.h"
+
+#include <string.h>
+
+#include "pml_encoder.h"
+
+namespace {
+
+// Identifiers 1.4.1.5.3.x.y of the ten alignment settings, in command order.
+const unsigned char kSettingIds[10][7] = {
+    {1, 4, 1, 5, 3, 2, 5}, {1, 4, 1, 5, 3, 3, 5}, {1, 4, 1, 5, 3, 4, 5}, {1, 4, 1, 5, 3, 2, 6},
+    {1, 4, 1, 5, 3, 3, 6}, {1, 4, 1, 5, 3, 4, 6}, {1, 4, 1, 5, 3, 1, 7}, {1, 4, 1, 5, 3, 2, 7},
+    {1, 4, 1, 5, 3, 3, 7}, {1, 4, 1, 5, 3, 4, 7},
+};
+
+// Appends one command if it fits; false when the running total would pass the capacity.
+bool Append(unsigned char* destination, ULONG capacity, ULONG& total, const unsigned char* command, size_t length)
+{
+    if (total + length > capacity)
+        return false;
+    memcpy(destination + total, command, length);
+    total += static_cast<ULONG>(length);
+    return true;
+}
+
+} // namespace
+
+int BuildAlignmentCommands(unsigned char* destination, ULONG capacity, const AlignmentJobValues& job)
+{
+    unsigned char command[kMaxPmlCommand];
+    ULONG total = 0;
+    for (int i = 0; i < 10; ++i) {
+        size_t length = WrapPmlCommand(command, BuildPmlSetInteger(command, kSettingIds[i], job.values[i]));
+        if (!Append(destination, capacity, total, command, length))
+            return 0;
+    }
+    size_t length = WrapPmlCommand(command, BuildPmlSetFixed(command));
+    return Append(destination, capacity, total, command, length) ? 1 : 0;
+}

@@ -1,0 +1,50 @@
+// CalibrateColor: the calibration start page, then the calibration page and the colour choice,
+// or the factory settings.
+#include "../resources/dialog_ids.h"
+#include "../resources/resource_ids.h"
+#include "../ui/dialog_procedures.h"
+#include "../ui/dialog_runner.h"
+#include "../ui/service_dialog.h"
+#include "job_output.h"
+#include "qzw9svb/services.h"
+#include "service_guard.h"
+
+namespace {
+
+// The colour choice dialog's record. It starts with its own window slot, so the dialog's window
+// handle never lands on the queue name that follows.
+struct ColorChoiceRecord {
+    DialogInitRecord dialog;
+    const char* queue;
+    const char* text;
+    DialogInitRecord* startRecord;
+};
+
+// Restoring the factory colour settings needs nothing sent to these printers.
+void RestoreFactoryColors(const char* /*queue*/, const char* /*text*/)
+{
+}
+
+} // namespace
+
+extern "C" int QZ_CALL CalibrateColor(char* queue, char* text, int /*unused*/, HWND parent)
+{
+    ServiceBusyScope busy;
+    if (!busy.Acquired() || !queue || !FitsNameField(queue) || !FitsNameField(text))
+        return 0;
+    DialogInitRecord startRecord = {};
+    switch (RunDialog(ModuleInstance, parent, IDD_CALIBRATE_START, CalibrateStartProc, &startRecord)) {
+    case IDC_CALIBRATE: {
+        SendStoredJob(queue, JOB_COLOR_CALIBRATION); // the choice follows whether or not it went out
+        ColorChoiceRecord choice = {{0}, queue, text, &startRecord};
+        RunDialog(ModuleInstance, parent, IDD_CALIBRATE_CHOICE, ColorChoiceProc, &choice);
+        break;
+    }
+    case IDC_USE_DEFAULTS:
+        RestoreFactoryColors(queue, text);
+        break;
+    default:
+        break;
+    }
+    return 1;
+}

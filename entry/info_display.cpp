@@ -1,0 +1,95 @@
+// The information page loaders and the two services that show it.
+#include "info_display.h"
+
+#include <new>
+
+#include "../resources/dialog_ids.h"
+#include "../ui/dialog_procedures.h"
+#include "../ui/dialog_runner.h"
+#include "../ui/sibling_strings.h"
+#include "../ui/text_page_dialog.h"
+#include "dialog_object_table.h"
+#include "model_record.h"
+#include "qzw9svb/cs_memutil.h"
+#include "qzw9svb/services.h"
+#include "qzw9svb/toolbox_cap.h"
+#include "service_guard.h"
+
+namespace {
+
+constexpr int kTitleCapacity = 80;
+constexpr int kTextCapacity = 256;
+// Pictures of the page when the model's hardware-picture record names none.
+constexpr USHORT kDefaultFirstPicture = 2752;
+constexpr USHORT kDefaultSecondPicture = 18;
+
+struct HardwarePictures {
+    USHORT first;
+    USHORT second;
+};
+
+HardwarePictures ReadHardwarePictures(const char* queue)
+{
+    ULONG record[2];
+    ReadModelRecord(queue, CapRecordHardwarePictures, record, sizeof(record));
+    HardwarePictures pictures = {static_cast<USHORT>(record[0]), static_cast<USHORT>(record[1])};
+    if (record[0] == 0)
+        pictures.first = kDefaultFirstPicture;
+    if (record[1] == 0)
+        pictures.second = kDefaultSecondPicture;
+    return pictures;
+}
+
+} // namespace
+
+void ShowInfoDialog(HWND parent, const char* text, UINT titleId, DialogInitRecord* windowRecord, DLGPROC procedure)
+{
+    HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
+    if (!sibling)
+        return;
+    char title[kTitleCapacity] = "";
+    ::LoadStringA(sibling, titleId, title, sizeof(title));
+    TextPageInitRecord record = {text, title, windowRecord};
+    RunDialog(ModuleInstance, parent, IDD_TEXT_PAGE, procedure ? procedure : TextPageProc, &record);
+    ::FreeLibrary(sibling);
+}
+
+void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitRecord* windowRecord)
+{
+    HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
+    if (!sibling)
+        return;
+    char text[kTextCapacity] = "";
+    ::LoadStringA(sibling, textId, text, sizeof(text));
+    ShowInfoDialog(parent, text, titleId, windowRecord, TitledTextPageProc);
+    ::FreeLibrary(sibling);
+}
+
+extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant, HWND parent)
+{
+    ServiceBusyScope busy;
+    if (!busy.Acquired() || !queue || !FitsNameField(queue))
+        return 0;
+    HardwarePictures pictures = ReadHardwarePictures(queue);
+    DialogInitRecord windowRecord = {};
+    if (variant > 0) {
+        DialogObjects.Install(SlotTextPage, new (std::nothrow) CTextPageDialog(pictures.first));
+        ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
+    } else {
+        DialogObjects.Install(SlotTitledTextPage, new (std::nothrow) CTextPageDialog(pictures.second));
+        ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
+    }
+    return 1;
+}
+
+extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictureSelector, HWND parent)
+{
+    if (!queue || !FitsNameField(queue))
+        return 0;
+    HardwarePictures pictures = ReadHardwarePictures(queue);
+    DialogInitRecord windowRecord = {};
+    DialogObjects.Install(SlotTextPage,
+                          new (std::nothrow) CTextPageDialog(pictureSelector != 0 ? pictures.first : pictures.second));
+    ShowInfoDialog(parent, text, IDS_COMM_TEST_TITLE, &windowRecord, nullptr);
+    return 1;
+}

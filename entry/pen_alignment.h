@@ -1,0 +1,30 @@
+// CPenAlignment: the cartridge alignment workflows, from the start page through the pattern
+// page and the user's choices to the result job and the closing page.
+#pragma once
+#include <windows.h>
+
+#include "../ui/alignment_choices.h"
+#include "service_guard.h"
+
+// Builds the alignment result job from the user's choices into destination; 1 when it fit.
+int BuildAlignmentJob(unsigned char* destination, ULONG capacity, const AlignmentChoices& choices);
+
+class CPenAlignment {
+public:
+    CPenAlignment(const char* queue, const char* text, int value, HWND parent, HINSTANCE module);
+    virtual ~CPenAlignment();
+    CPenAlignment(const CPenAlignment&) = delete;
+    CPenAlignment& operator=(const CPenAlignment&) = delete;
+
+    // Each answers 1 when the workflow reached its closing page, 0 when it stopped early.
+    int AlignWithPatternPages(); // alignment types 1, 3 and 4
+    int AlignAutomatically();    // alignment type 2
+
+private:
+    USHORT Show(USHORT templateId, DLGPROC procedure);
+
+    AlignmentChoices choices;
+    char queueName[kNameFieldSize];
+    char text[kNameFieldSize];
+    HWND parentWindow;
+};

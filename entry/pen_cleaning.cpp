@@ -1,0 +1,127 @@
+// The cleaning workflows and CleanPenService, which picks one by the model's cleaning type.
+#include "pen_cleaning.h"
+
+#include "../resources/dialog_ids.h"
+#include "../resources/resource_ids.h"
+#include "../ui/dialog_procedures.h"
+#include "../ui/dialog_runner.h"
+#include "job_output.h"
+#include "qzw9svb/cs_memutil.h"
+#include "qzw9svb/cs_string.h"
+#include "qzw9svb/services.h"
+#include "service_type.h"
+
+namespace {
+
+constexpr ULONG kLeadInBytes = 600; // zeros the printer takes before the type-7 cleaning job
+
+// Sends stored job 130 behind the lead-in, as one document.
+void SendLevel2WithLeadIn(const char* queue)
+{
+    HRSRC info = ::FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(JOB_CLEAN_LEVEL2),
+                                   MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    if (!info)
+        return;
+    DWORD size = ::SizeofResource(ModuleInstance, info);
+    HGLOBAL loaded = ::LoadResource(ModuleInstance, info);
+    const void* job = loaded ? ::LockResource(loaded) : nullptr;
+    if (job) {
+        DWORD total = kLeadInBytes + size;
+        auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+        if (document) {
+            CSCopyMemory(job, document + kLeadInBytes, size);
+            SendJobBuffer(queue, document, total);
+            ::HeapFree(::GetProcessHeap(), 0, document);
+        }
+    }
+    if (loaded)
+        ::FreeResource(loaded);
+}
+
+} // namespace
+
+CPenCleaning::CPenCleaning(const char* queue, const char* secondText, int option, HWND parent, HINSTANCE /*module*/)
+    : dialog(), reserved(), queueName(), text(), value(option), parentWindow(parent)
+{
+    // The callers have checked that both texts fit their fields.
+    CSStrcpy(queueName, queue ? queue : "");
+    CSStrcpy(text, secondText ? secondText : "");
+}
+
+USHORT CPenCleaning::Show(USHORT templateId, DLGPROC procedure)
+{
+    return RunDialog(ModuleInstance, parentWindow, templateId, procedure, &dialog);
+}
+
+int CPenCleaning::SendCleaningLevel(int level)
+{
+    unsigned job;
+    switch (level) {
+    case kCleaningLevel1: job = JOB_CLEAN_LEVEL1; break;
+    case kCleaningLevel2: job = JOB_CLEAN_LEVEL2; break;
+    case kCleaningLevel3: job = JOB_CLEAN_LEVEL3; break;
+    default: return 0;
+    }
+    SendStoredJob(queueName, job); // a level whose job failed still offers the next one
+    return 1;
+}
+
+void CPenCleaning::Escalate(const Dialogs& dialogs, bool withTestPage)
+{
+    const struct {
+        USHORT templateId;
+        DLGPROC procedure;
+        USHORT goOn;
+        int level;
+    } steps[] = {
+        {dialogs.start, CleanStartProc, IDC_CLEAN, kCleaningLevel1},
+        {dialogs.level1, CleanLevel1Proc, IDC_CLEAN_LEVEL2, kCleaningLevel2},
+        {dialogs.level2, CleanLevel2Proc, IDC_CLEAN_LEVEL3, kCleaningLevel3},
+    };
+    for (const auto& step : steps) {
+        if (Show(step.templateId, step.procedure) != step.goOn)
+            return; // the user stopped the escalation: no closing page
+        SendCleaningLevel(step.level);
+        if (withTestPage)
+            SendStoredJob(queueName, JOB_TEST_PAGE);
+    }
+    Show(dialogs.end, CleanEndProc);
+}
+
+int CPenCleaning::CleanStandard()
+{
+    Escalate({IDD_CLEAN_START, IDD_CLEAN_LEVEL1, IDD_CLEAN_LEVEL2, IDD_CLEAN_END}, false);
+    return 1;
+}
+
+int CPenCleaning::CleanCartridge()
+{
+    Escalate({IDD_CLEAN_START_CARTRIDGE, IDD_CLEAN_LEVEL1_CARTRIDGE, IDD_CLEAN_LEVEL2_CARTRIDGE, IDD_CLEAN_END_CARTRIDGE},
+             true);
+    return 1;
+}
+
+int CPenCleaning::CleanWithLeadIn()
+{
+    if (Show(IDD_CLEAN_START, CleanStartProc) != IDC_CLEAN)
+        return 0;
+    SendLevel2WithLeadIn(queueName);
+    Show(IDD_CLEAN_END, CleanEndProc);
+    return 0;
+}
+
+extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int option, HWND parent)
+{
+    ServiceBusyScope busy;
+    if (!busy.Acquired() || !queue || !FitsNameField(queue) || !FitsNameField(text))
+        return 0;
+    CPenCleaning cleaning(queue, text, option, parent, ModuleInstance);
+    switch (ReadServiceType(queue).cleaning) {
+    case 6:
+        return cleaning.CleanCartridge();
+    case 7:
+        return cleaning.CleanWithLeadIn();
+    default:
+        return cleaning.CleanStandard();
+    }
+}

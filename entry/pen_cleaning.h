@@ -1,0 +1,39 @@
+// CPenCleaning: the cartridge cleaning workflows. The standard and the cartridge (type-6)
+// cleaning escalate through three levels, asking before each; the type-7 cleaning sends one
+// job behind a run of zero bytes.
+#pragma once
+#include <windows.h>
+
+#include "../ui/service_dialog.h"
+#include "service_guard.h"
+
+// Cleaning levels as the dialogs name them, each performed by a stored job.
+enum CleaningLevel { kCleaningLevel1 = 110, kCleaningLevel2 = 101, kCleaningLevel3 = 102 };
+
+class CPenCleaning {
+public:
+    CPenCleaning(const char* queue, const char* text, int value, HWND parent, HINSTANCE module);
+    CPenCleaning(const CPenCleaning&) = delete;
+    CPenCleaning& operator=(const CPenCleaning&) = delete;
+
+    int CleanStandard();  // answers 1
+    int CleanCartridge(); // type 6: the test page after every level; answers 1
+    int CleanWithLeadIn(); // type 7; answers 0
+
+    // Sends the stored job of a level; 1 for a known level, 0 (nothing sent) otherwise.
+    int SendCleaningLevel(int level);
+
+private:
+    struct Dialogs {
+        USHORT start, level1, level2, end;
+    };
+    void Escalate(const Dialogs& dialogs, bool withTestPage);
+    USHORT Show(USHORT templateId, DLGPROC procedure);
+
+    DialogInitRecord dialog; // every cleaning dialog's init record is this object
+    unsigned char reserved[48];
+    char queueName[kNameFieldSize];
+    char text[kNameFieldSize];
+    LONG value;
+    HWND parentWindow;
+};
