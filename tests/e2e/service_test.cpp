@@ -1,0 +1,33 @@
+// Helpers of the end-to-end tests.
+#include "service_test.h"
+
+#include <windows.h>
+
+char kMissingQueue[] = "QZ No Such Queue";
+
+ScriptFailure FailTest()
+{
+    return [](const std::string& problem) { ADD_FAILURE() << problem; };
+}
+
+DialogStep HasItem(int id)
+{
+    return [id](DialogDriver& dialog) {
+        EXPECT_NE(dialog.Item(id), nullptr) << "dialog '" << dialog.Caption() << "' has no item " << id;
+    };
+}
+
+DialogStep TextIs(int id, const std::string& text)
+{
+    return [id, text](DialogDriver& dialog) { EXPECT_EQ(dialog.Text(id), text) << "item " << id; };
+}
+
+Document CarriedJob(unsigned id)
+{
+    HMODULE library = GetModuleHandleA("QZW9SVB.dll");
+    HRSRC info = FindResourceExA(library, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
+    if (!info)
+        return {};
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(library, info)));
+    return Document(bytes, bytes + SizeofResource(library, info));
+}
