@@ -127,7 +127,10 @@ LONG CSMemCollection::NewBlockA(ULONG size, ULONG flags, CSMemBlock** block, cha
     CSMemBlock* created = new CSMemBlock(size, this, flags, file, line);
     if (created == nullptr)
         return CSBlockErrAlloc;
-    if (created->GetSize() != size) {
+    // A block that got no list node could never be found again by the collection: it would be
+    // lost with its memory, so it counts as a failed request.
+    CSListIterator head(m_blocks);
+    if (created->GetSize() != size || m_blocks.IsEmpty() || m_blocks.Peek(head) != created) {
         DestroyBlock(created);
         return CSBlockErrAlloc;
     }

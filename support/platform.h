@@ -31,6 +31,8 @@ bool QueryPlatformId(DWORD* platformId);
 // Seams for tests: refuse heap requests after the given number of successful ones (-1: never),
 // and replace the platform identifier query (null restores the real one).
 void FailHeapAfter(long successfulRequests);
+// Refuses only the one heap request that follows the given number of successful ones.
+void FailOneHeapRequestAfter(long successfulRequests);
 void ReplacePlatformIdQuery(bool (*query)(DWORD* platformId));
 
 } // namespace cs_platform

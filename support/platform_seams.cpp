@@ -4,20 +4,31 @@
 namespace cs_platform {
 namespace {
 long g_heapRequestsLeft = -1;
+bool g_refuseOnlyOne = false;
 bool (*g_platformIdQuery)(DWORD*) = nullptr;
 } // namespace
 
 void FailHeapAfter(long successfulRequests)
 {
     g_heapRequestsLeft = successfulRequests;
+    g_refuseOnlyOne = false;
+}
+
+void FailOneHeapRequestAfter(long successfulRequests)
+{
+    g_heapRequestsLeft = successfulRequests;
+    g_refuseOnlyOne = true;
 }
 
 bool HeapRequestGranted()
 {
     if (g_heapRequestsLeft < 0)
         return true;
-    if (g_heapRequestsLeft == 0)
+    if (g_heapRequestsLeft == 0) {
+        if (g_refuseOnlyOne)
+            g_heapRequestsLeft = -1;
         return false;
+    }
     --g_heapRequestsLeft;
     return true;
 }

@@ -148,3 +148,19 @@ TEST_F(MemCollectionTest, LockedBlocksOutliveTheirCollectionDetached)
 }
 
 } // namespace
+
+TEST_F(MemCollectionTest, BlockWithoutAListNodeIsRefusedNotLost)
+{
+    // Each request of a block asks the heap five times: the block's own storage (handle and
+    // memory), its handle, its list node (handle and memory), then its data. Refuse only the
+    // list node's handle: the block is made but could never be found again.
+    CSMemCollection collection(1000);
+    CSMemBlock* block = reinterpret_cast<CSMemBlock*>(1);
+    cs_platform::FailOneHeapRequestAfter(3);
+    EXPECT_EQ(collection.NewBlockA(40, 0, &block, nullptr, 0), CSBlockErrAlloc);
+    cs_platform::FailHeapAfter(-1);
+    EXPECT_EQ(block, nullptr);
+    EXPECT_EQ(collection.GetAmountAllocated(), 0u);
+    ASSERT_EQ(collection.NewBlockA(40, 0, &block, nullptr, 0), 0); // the heap is fine again
+    EXPECT_EQ(collection.DeleteBlock(block), 0);
+}
