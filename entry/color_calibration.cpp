@@ -30,7 +30,7 @@ void RestoreFactoryColors(const char* /*queue*/, const char* /*text*/)
 extern "C" int QZ_CALL CalibrateColor(char* queue, char* text, int /*unused*/, HWND parent)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue) || !FitsNameField(text))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
         return 0;
     DialogInitRecord startRecord = {};
     switch (RunDialog(ModuleInstance, parent, IDD_CALIBRATE_START, CalibrateStartProc, &startRecord)) {

@@ -68,7 +68,7 @@ void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitR
 extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant, HWND parent)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
         return 0;
     HardwarePictures pictures = ReadHardwarePictures(queue);
     DialogInitRecord windowRecord = {};
@@ -84,7 +84,7 @@ extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant,
 
 extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictureSelector, HWND parent)
 {
-    if (!queue || !FitsNameField(queue))
+    if (!AcceptsQueueAndText(queue, nullptr))
         return 0;
     HardwarePictures pictures = ReadHardwarePictures(queue);
     DialogInitRecord windowRecord = {};

@@ -72,7 +72,7 @@ int CPenAlignment::AlignAutomatically()
 extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int value, HWND parent)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue) || !FitsNameField(text))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
         return 0;
     CPenAlignment alignment(queue, text, value, parent, ModuleInstance);
     ServiceType type = ReadServiceType(queue);

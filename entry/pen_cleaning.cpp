@@ -113,7 +113,7 @@ int CPenCleaning::CleanWithLeadIn()
 extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int option, HWND parent)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue) || !FitsNameField(text))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
         return 0;
     CPenCleaning cleaning(queue, text, option, parent, ModuleInstance);
     switch (ReadServiceType(queue).cleaning) {

@@ -56,7 +56,7 @@ int SendTestPage(const char* queue, long type)
 extern "C" int QZ_CALL PrintSelfTest(char* queue, char* /*unused1*/, int /*unused2*/, HWND parent)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
         return 0;
     long type = ReadServiceType(queue).selfTest;
     for (const SelfTestVariant& variant : kVariants) {

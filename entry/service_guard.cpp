@@ -10,3 +10,8 @@ bool FitsNameField(const char* text)
             return true;
     return false;
 }
+
+bool AcceptsQueueAndText(const char* queue, const char* text)
+{
+    return queue && FitsNameField(queue) && FitsNameField(text);
+}

@@ -11,6 +11,9 @@ constexpr size_t kNameFieldSize = 256;
 // text cannot name anything the fields could hold, so services refuse it.
 bool FitsNameField(const char* text);
 
+// A service's queue name is present and both it and the text kept with the workflow fit.
+bool AcceptsQueueAndText(const char* queue, const char* text);
+
 // Takes ServiceBusy for the life of the scope when it is free; Acquired() tells whether it was.
 class ServiceBusyScope {
 public:

@@ -14,7 +14,7 @@ extern "C" {
 int QZ_CALL PrintInkGauge(char* queue, char* /*unused1*/, int /*unused2*/, HWND /*unused3*/)
 {
     ServiceBusyScope busy;
-    if (!busy.Acquired() || !queue || !FitsNameField(queue))
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
         return 0;
     SendStoredJob(queue, JOB_INK_GAUGE); // not carried by this library: nothing is sent
     return 1;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "raster_verifier.h"
+#include "common/stored_job.h"
 #include "resource_ids.h"
 #include "stored_jobs.h"
 
@@ -11,11 +12,7 @@ namespace {
 
 qz_jobs::Bytes CarriedJob(HMODULE dll, unsigned id)
 {
-    HRSRC info = FindResourceExA(dll, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
-    if (!info)
-        return {};
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(dll, info)));
-    return qz_jobs::Bytes(bytes, bytes + SizeofResource(dll, info));
+    return StoredJobBytes(dll, id);
 }
 
 class CarriedJobs : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include "service_test.h"
 
 #include <windows.h>
+#include "common/stored_job.h"
 
 char kMissingQueue[] = "QZ No Such Queue";
 
@@ -24,10 +25,5 @@ DialogStep TextIs(int id, const std::string& text)
 
 Document CarriedJob(unsigned id)
 {
-    HMODULE library = GetModuleHandleA("QZW9SVB.dll");
-    HRSRC info = FindResourceExA(library, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
-    if (!info)
-        return {};
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(library, info)));
-    return Document(bytes, bytes + SizeofResource(library, info));
+    return StoredJobBytes(GetModuleHandleA("QZW9SVB.dll"), id);
 }

@@ -9,6 +9,7 @@
 #include "entry/job_output.h"
 #include "entry/module_state.h"
 #include "fake_spooler.h"
+#include "common/stored_job.h"
 #include "resource_ids.h"
 
 namespace {
@@ -25,9 +26,7 @@ std::vector<unsigned char> Pattern(size_t size)
 
 std::vector<unsigned char> StoredJob(unsigned id)
 {
-    HRSRC info = FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(ModuleInstance, info)));
-    return std::vector<unsigned char>(bytes, bytes + SizeofResource(ModuleInstance, info));
+    return StoredJobBytes(ModuleInstance, id);
 }
 
 // Every step that started something must have undone it.

@@ -6,6 +6,7 @@
 #include "entry/job_output.h"
 #include "entry/module_state.h"
 #include "entry/spooler.h"
+#include "common/stored_job.h"
 #include "resource_ids.h"
 #include "test_queue.h"
 
@@ -13,9 +14,7 @@ namespace {
 
 std::vector<unsigned char> StoredJob(unsigned id)
 {
-    HRSRC info = FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(id), 0);
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(ModuleInstance, info)));
-    return std::vector<unsigned char>(bytes, bytes + SizeofResource(ModuleInstance, info));
+    return StoredJobBytes(ModuleInstance, id);
 }
 
 int g_sleeps = 0;
