@@ -1,0 +1,36 @@
+// The colour calibration choice: picks, the finish button and the colour squares.
+#include "color_choice_dialog.h"
+
+#include "bitmap_drawing.h"
+#include "entry/module_state.h"
+#include "resources/dialog_ids.h"
+
+INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)
+{
+    // The radio buttons check themselves; which one was picked is not kept.
+    if (commandId >= IDC_PAIR_A && commandId <= IDC_PAIR_I) {
+        choiceMade = 1;
+        return TRUE;
+    }
+    if (commandId == IDC_CALIBRATE_DONE) {
+        // Ended directly: the record's window slot keeps the handle of this run.
+        if (choiceMade)
+            ::EndDialog(window, IDC_CALIBRATE_DONE);
+        return TRUE;
+    }
+    return CServiceDialog::HandleCommand(window, commandId, control, notification);
+}
+
+INT_PTR CColorChoiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)
+{
+    if (!item || item->CtlID < IDC_SQUARE_FIRST || item->CtlID > IDC_SQUARE_LAST)
+        return CServiceDialog::DrawItem(window, item);
+    // The library carries no square bitmap: the squares stay blank and the printed page shows
+    // the colours.
+    HBITMAP square = ::LoadBitmapA(ModuleInstance, MAKEINTRESOURCEA(IDB_COLOR_SQUARE));
+    if (square) {
+        DrawBitmapFitted(square, item);
+        ::DeleteObject(square);
+    }
+    return TRUE;
+}

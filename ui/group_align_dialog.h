@@ -1,0 +1,19 @@
+// CGroupAlignDialog: the alignment choice dialog, five groups of five patterns whose radio
+// buttons fill the AlignmentChoices record; it lets the user continue only with every group chosen.
+#pragma once
+#include "service_dialog.h"
+
+struct AlignmentChoices;
+
+class CGroupAlignDialog : public CServiceDialog {
+public:
+    using CServiceDialog::CServiceDialog;
+
+    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+    INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;
+    INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y) override;
+
+private:
+    AlignmentChoices* Choices() const;
+    bool AllGroupsChosen() const;
+};

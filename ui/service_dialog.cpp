@@ -1,0 +1,145 @@
+// CServiceDialog: message routing, start-up (font, centring, window slot), ending, control
+// colours and the close box. The owner-drawn items are in picture_items.cpp.
+#include "service_dialog.h"
+
+#include "centre_window.h"
+#include "entry/dialog_object_table.h"
+
+namespace {
+
+constexpr LONG kNormalWeight = FW_NORMAL;
+
+// True when id is one of the entries of a zero-terminated id list; a null list holds nothing.
+bool ListContains(const USHORT* list, USHORT id)
+{
+    for (; list && *list; ++list)
+        if (*list == id)
+            return true;
+    return false;
+}
+
+} // namespace
+
+CServiceDialog::CServiceDialog(USHORT pictureId, LONG keepNotTopmost, const USHORT* fontItems,
+                               const USHORT* endCommands)
+    : normalFont(nullptr), icon(nullptr), initRecord(nullptr), keepNotTopmost(keepNotTopmost), picture(nullptr),
+      pictureId(pictureId), fontItems(fontItems), endCommands(endCommands), logo(nullptr)
+{
+}
+
+CServiceDialog::~CServiceDialog()
+{
+    if (normalFont)
+        ::DeleteObject(normalFont);
+    if (picture)
+        ::DeleteObject(picture);
+    if (logo)
+        ::DeleteObject(logo);
+    if (icon)
+        ::DestroyIcon(icon);
+    initRecord = nullptr;
+}
+
+INT_PTR CServiceDialog::InitDialog(HWND window, HWND /*focus*/, void* record)
+{
+    initRecord = static_cast<DialogInitRecord*>(record);
+    if (initRecord)
+        initRecord->windowSlot = HandleToLong(window);
+
+    // Made once per object: later runs of its dialogs reuse the first run's font.
+    if (!normalFont)
+        normalFont = MakeNormalFont(window, kNormalWeight);
+    if (normalFont && fontItems)
+        ApplyFont(window, fontItems, normalFont);
+
+    HWND reference = ::GetParent(window);
+    if (!::IsWindow(reference))
+        reference = ::GetDesktopWindow();
+    CentreWindow(window, reference);
+    ::SetForegroundWindow(window);
+    return TRUE; // the platform gives the focus to the first control that takes it
+}
+
+INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return InitDialog(window, reinterpret_cast<HWND>(wParam), reinterpret_cast<void*>(lParam));
+    case WM_COMMAND:
+        HandleCommand(window, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        SystemCommand(window, wParam, static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
+        return 0; // the platform's own handling of the command follows
+    case WM_DRAWITEM:
+        DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<INT_PTR>(
+            ControlColor(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message));
+    default:
+        return 0;
+    }
+}
+
+INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND /*control*/, UINT /*notification*/)
+{
+    if (ListContains(endCommands, commandId))
+        EndWith(window, commandId);
+    return TRUE;
+}
+
+HBRUSH CServiceDialog::ControlColor(HWND /*window*/, HDC dc, HWND /*control*/, UINT message)
+{
+    // Edit fields and lists keep the platform's colours; everything else shows the button face.
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush)
+        return nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    return DialogObjects.ButtonFaceBrush;
+}
+
+INT_PTR CServiceDialog::DropTopmost(HWND window)
+{
+    if (keepNotTopmost)
+        ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return TRUE;
+}
+
+INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, SHORT /*y*/)
+{
+    if (command != SC_CLOSE)
+        return FALSE;
+    EndWith(window, IDCANCEL);
+    return TRUE;
+}
+
+INT_PTR CServiceDialog::EndWith(HWND window, INT_PTR result)
+{
+    if (initRecord) {
+        initRecord->windowSlot = 0;
+        initRecord = nullptr;
+    }
+    return ::EndDialog(window, result);
+}
+
+HFONT CServiceDialog::MakeNormalFont(HWND window, LONG weight)
+{
+    HFONT dialogFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    LOGFONTA description;
+    if (!dialogFont || !::GetObjectA(dialogFont, sizeof(description), &description))
+        return nullptr;
+    description.lfWeight = weight;
+    return ::CreateFontIndirectA(&description);
+}
+
+void CServiceDialog::ApplyFont(HWND window, const USHORT* ids, HFONT font)
+{
+    for (; ids && *ids; ++ids)
+        ::SendDlgItemMessageA(window, *ids, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}

@@ -1,0 +1,21 @@
+// CTextPageDialog: the information page, a picture and a text with a title, both handed in by
+// the service that opens it.
+#pragma once
+#include "service_dialog.h"
+
+// The information page's init record. Unlike other init records it does not begin with a window
+// slot: the slot is the first field of the service's own record that windowRecord points to.
+struct TextPageInitRecord {
+    const char* text;  // for the text item; null leaves it empty
+    const char* title; // for the window title; null leaves it empty
+    DialogInitRecord* windowRecord;
+};
+
+class CTextPageDialog : public CServiceDialog {
+public:
+    // pictureId names the bitmap of the picture item (0: none); the rest is the same for every
+    // information page.
+    explicit CTextPageDialog(USHORT pictureId);
+
+    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+};
