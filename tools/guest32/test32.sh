@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Runs the shipped 32-bit build's test programs for real, in the cached i386 guest (image.sh)
+# booted from a throw-away snapshot with this tree shared at its own path. Reports each program,
+# then "N passed, N failed"; exits non-zero on any failure, a guest that cannot be built or
+# booted, or a run that outlives its limit.
+# Usage: test32.sh [--all] [--no-build] [PROGRAM...]   (default: the CI subset below)
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$root/build/win32
+results=$build/guest32-results
+cd "$root"
+
+# The CI subset: the export table and calling conventions through a host linked with the import
+# library, the support library, the capability queries, the job output, and every service end to
+# end. Lines: NAME PATH-UNDER-bin [ARGUMENTS]
+subset=(
+  "export_tests export_tests.exe"
+  "host_link_tests host_link_tests.exe"
+  "support_tests support_tests.exe"
+  "cis_string_list_tests cis_string_list_tests.exe"
+  "encoder_tests encoder_tests.exe"
+  "capability_export_tests capability_export_tests.exe"
+  "toolbox_cap_tests toolbox_cap_tests.exe"
+  "stored_job_tests stored_job_tests.exe"
+  "entry_tests entry_tests.exe"
+  "service_e2e_tests testmodels/service_e2e_tests.exe"
+)
+# Added by --all: the remaining test programs of the 32-bit build.
+rest=(
+  "service_export_tests service_export_tests.exe"
+  "template_tests template_tests.exe"
+  "ui_tests ui/ui_tests.exe"
+)
+program_limit=${QZ_GUEST32_PROGRAM_LIMIT:-600}
+
+all=0 build_first=1 chosen=()
+for a in "$@"; do
+  case $a in
+    --all) all=1 ;;
+    --no-build) build_first=0 ;;
+    -*) echo "usage: test32.sh [--all] [--no-build] [PROGRAM...]" >&2; exit 2 ;;
+    *) chosen+=("$a") ;;
+  esac
+done
+programs=("${subset[@]}")
+[ $all -eq 1 ] && programs+=("${rest[@]}")
+if [ ${#chosen[@]} -gt 0 ]; then
+  picked=()
+  for c in "${chosen[@]}"; do
+    line=$(printf '%s\n' "${subset[@]}" "${rest[@]}" | awk -v n="$c" '$1 == n' | head -n1)
+    [ -n "$line" ] || { echo "test32: no test program named $c" >&2; exit 2; }
+    picked+=("$line")
+  done
+  programs=("${picked[@]}")
+fi
+limit=${QZ_GUEST32_LIMIT:-$([ $all -eq 1 ] && echo 2700 || echo 1500)}
+
+# The guest gets paths on its kernel command line and in a plan split at spaces.
+case $root in *[[:space:]]*) echo "test32: FAILED: the tree's path $root contains a space" >&2; exit 1 ;; esac
+
+if [ $build_first -eq 1 ]; then
+  echo "== build: win32 =="
+  cmake --preset win32 >/dev/null && cmake --build --preset win32 || { echo "test32: FAILED: the win32 build failed"; exit 1; }
+fi
+
+echo "== i386 guest image =="
+image=$("$here/image.sh") || { echo "test32: FAILED: no usable i386 guest image (see above)"; exit 1; }
+
+mkdir -p "$build"
+exec 7>"$build/guest32.lock"
+flock 7
+rm -rf "$results"
+mkdir -p "$results"
+missing=()
+for p in "${programs[@]}"; do
+  read -r name exe args <<<"$p"
+  if [ ! -f "$build/bin/$exe" ]; then missing+=("$name"); continue; fi
+  # Each program runs where ctest would run it: the build folder of its test sources.
+  dir=$(find "$build/tests" -type d -name "$name.dir" -path '*/CMakeFiles/*' | head -n1)
+  dir=${dir%/CMakeFiles/*}
+  echo "$name $program_limit $build/bin/$exe ${dir:-$build/bin/$(dirname "$exe")} ${args:-}" >> "$results/plan"
+done
+
+echo "== 32-bit tests in the i386 guest (${#programs[@]} programs, limit ${limit}s) =="
+start=$SECONDS
+boot=0
+"$here/boot.sh" --dir "$image" --log "$build/guest32.log" --limit "$limit" --snapshot \
+  --share "$root" --arg "$results" "$here/guest-tests.sh" || boot=$?
+took=$((SECONDS - start))
+
+# Counts one program's test cases from its GoogleTest report: "PASSED FAILED SKIPPED".
+count_cases() {
+  awk '
+    function done_case() { if (run) { if (failed) f++; else if (skipped) s++; else p++ } open_case = 0 }
+    /<testcase / { open_case = 1; run = /status="run"/; skipped = /result="skipped"/; failed = 0
+                   if (/\/>[[:space:]]*$/) done_case(); next }
+    open_case && /<failure/ { failed = 1 }
+    open_case && /<\/testcase>/ { done_case() }
+    END { print p + 0, f + 0, s + 0 }' "$1"
+}
+
+echo "== results (console log: build/win32/guest32.log) =="
+total_pass=0 total_fail=0 total_skip=0
+for name in "${missing[@]}"; do
+  echo "FAIL $name: not built"
+  total_fail=$((total_fail + 1))
+done
+while read -r name _; do
+  line=$(awk -v n="$name" '$1 == n' "$results/summary" 2>/dev/null | head -n1)
+  xml=$results/$name.xml
+  verdict= secs=
+  if [ -z "$line" ]; then
+    p=0 f=1 s=0 verdict="did not run: the guest stopped before it"
+  else
+    read -r _ status secs <<<"$line"
+    if [ -s "$xml" ]; then read -r p f s < <(count_cases "$xml"); else p=0 f=0 s=0; fi
+    if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+      f=$((f + 1)) verdict="killed after ${secs}s (over its ${program_limit}s limit)"
+    elif [ ! -s "$xml" ]; then
+      f=$((f + 1)) verdict="no test report, status $status (crashed?)"
+    elif [ $((p + f + s)) -eq 0 ]; then
+      f=1 verdict="ran no test"
+    elif [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then
+      f=1 verdict="status $status although no test failed"
+    fi
+  fi
+  word=PASS
+  [ "$f" -gt 0 ] && word=FAIL
+  printf '%s %-24s ok %3d  failed %2d  skipped %2d  %s\n' "$word" "$name" "$p" "$f" "$s" \
+    "${verdict:-(${secs}s)}"
+  if [ "$f" -gt 0 ] && [ -s "$results/$name.out" ]; then
+    tr -d '\r' <"$results/$name.out" | tail -n 40 | sed 's/^/    /'
+  fi
+  total_pass=$((total_pass + p)) total_fail=$((total_fail + f)) total_skip=$((total_skip + s))
+done < <([ -f "$results/plan" ] && cat "$results/plan")
+
+if [ ! -f "$results/finished" ]; then
+  total_fail=$((total_fail + 1))
+  if [ $boot -eq 124 ]; then
+    echo "FAIL the guest run was killed after ${limit}s"
+  else
+    echo "FAIL the guest run did not finish (qemu status $boot); last console lines:"
+    tr -d '\r' <"$build/guest32.log" | tail -n 20 | sed 's/^/    /'
+  fi
+fi
+echo "guest32: guest run took ${took}s"
+skipped=
+[ $total_skip -gt 0 ] && skipped=", $total_skip skipped"
+echo "$total_pass passed, $total_fail failed$skipped"
+[ $total_fail -eq 0 ]
