@@ -13,6 +13,23 @@ namespace {
 constexpr int kNameCapacity = 64; // names keep at most 63 characters
 constexpr ULONG kServiceTypeSize = 80;
 constexpr ULONG kMibTypeOffset = 76;
+constexpr ULONG kLargestId = 0xFFFF;
+
+// Resource ids are 16 bits: a record number that carries the id past them names no record
+// (rather than wrapping around onto another one).
+bool NamesRecord(int baseId, unsigned int record, unsigned int* id)
+{
+    if (record > kLargestId || static_cast<ULONG>(baseId) + record > kLargestId)
+        return false;
+    *id = static_cast<unsigned int>(baseId) + record;
+    return true;
+}
+
+// A name the caller hands in: present and readable at least up to its first byte.
+bool Readable(const char* name)
+{
+    return name && CSIsValidReadPtr(name, 1);
+}
 
 } // namespace
 
@@ -83,7 +100,7 @@ int CToolboxCap::GetPrinterBaseID(const char* realname)
 {
     if (!m_initialised)
         Init();
-    if (!realname)
+    if (!Readable(realname))
         return 0;
     for (LONG i = 1; i <= m_count; ++i) {
         const char* candidate = m_realnames.Find(static_cast<unsigned char>(i));
@@ -97,7 +114,7 @@ int CToolboxCap::GetRealnameFromModel(char* realname, const char* model)
 {
     if (!m_initialised)
         Init();
-    if (!realname || !model)
+    if (!realname || !CSIsValidWritePtr(realname, 1) || !Readable(model))
         return 0;
     for (LONG i = 1; i <= m_count; ++i) {
         // A store whose model names ran short simply has no match past their end.
@@ -112,15 +129,21 @@ int CToolboxCap::GetRealnameFromModel(char* realname, const char* model)
 
 ULONG CToolboxCap::GetDataSize(const char* realname, unsigned int record)
 {
-    return store::FindRecord(GetPrinterBaseID(realname) + record).size;
+    unsigned int id;
+    if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
+        return 0;
+    return store::FindRecord(id).size;
 }
 
 int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer, ULONG* size)
 {
-    store::Record found = store::FindRecord(GetPrinterBaseID(realname) + record);
+    unsigned int id;
+    if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
+        return 0;
+    store::Record found = store::FindRecord(id);
     if (!found.found)
         return 0;
-    if (size)
+    if (size && CSIsValidWritePtr(size, sizeof(*size)))
         *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
     if (!buffer || !CSIsValidWritePtr(buffer, found.size) || !found.bytes)
         return 0;
@@ -130,8 +153,9 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
 
 int CToolboxCap::GetStrData(const char* realname, unsigned int record, void* buffer, ULONG* size)
 {
-    if (size && *size <= 0x7FFFFFFF)
-        store::LoadText(GetPrinterBaseID(realname) + record, static_cast<char*>(buffer), static_cast<int>(*size));
+    unsigned int id;
+    if (size && CSIsValidReadPtr(size, sizeof(*size)) && *size <= 0x7FFFFFFF && CSIsValidWritePtr(buffer, *size) && NamesRecord(GetPrinterBaseID(realname), record, &id))
+        store::LoadText(id, static_cast<char*>(buffer), static_cast<int>(*size));
     return 0;
 }
 

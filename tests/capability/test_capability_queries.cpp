@@ -149,3 +149,36 @@ TEST(CapabilityQueries, SingletonIsRemadeAfterExit)
     CToolboxCap::ExitInstance();
     EXPECT_EQ(GetMibTypeFromSPC(kRealname), 1024u); // a new instance answers
 }
+
+TEST(CapabilityQueries, BadArgumentsAnswerTheFailureValue)
+{
+    void* page = VirtualAlloc(nullptr, 4096, MEM_RESERVE, PAGE_NOACCESS); // neither readable nor writable
+    ASSERT_NE(page, nullptr);
+    char* unreadable = static_cast<char*>(page);
+    unsigned char buffer[600];
+    ULONG size = 5;
+
+    EXPECT_EQ(GetDataSize(nullptr, CapRecordServiceType), 0u);
+    EXPECT_EQ(GetDataSize(unreadable, CapRecordServiceType), 0u);
+    EXPECT_EQ(GetMibTypeFromSPC(unreadable), 0u);
+    EXPECT_EQ(GetDataFromSPC(unreadable, CapRecordServiceType, buffer, &size), 0);
+    EXPECT_EQ(size, 5u);
+
+    // A null or unwritable size value is simply not written; the copy still happens.
+    EXPECT_EQ(GetDataFromSPC(kRealname, CapRecordServiceType, buffer, nullptr), 1);
+    EXPECT_EQ(GetDataFromSPC(kRealname, CapRecordServiceType, buffer, reinterpret_cast<ULONG*>(page)), 1);
+    EXPECT_EQ(GetStrDataFromSPC(kRealname, 11, buffer, nullptr), 0);
+    EXPECT_EQ(GetStrDataFromSPC(kRealname, 11, unreadable, &size), 0);
+
+    // Record numbers that would carry the id past 16 bits name nothing, not a wrapped-around record.
+    EXPECT_EQ(GetDataSize(kRealname, 0x10000 + CapRecordServiceType), 0u);
+    EXPECT_EQ(GetDataSize(kRealname, 65536 - 10900 + CapRecordServiceType), 0u);
+    EXPECT_EQ(GetDataFromSPC(kRealname, 0xFFFFFFFFu, buffer, &size), 0);
+
+    char realname[64] = "untouched";
+    EXPECT_EQ(GetRealnameFromModel(realname, unreadable), 0);
+    EXPECT_EQ(GetRealnameFromModel(realname, nullptr), 0);
+    EXPECT_EQ(GetRealnameFromModel(unreadable, const_cast<char*>("Kestrel 410")), 0);
+    EXPECT_STREQ(realname, "untouched");
+    VirtualFree(page, 0, MEM_RELEASE);
+}
