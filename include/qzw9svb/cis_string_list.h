@@ -5,12 +5,14 @@
 #include "cs_platform.h"
 #include "cs_memblock.h"
 
-enum CISStrErr : LONG {
+QZ_ENUM(CISStrErr) {
     CISStrErrNone = 0,
     CISStrErrInvalid = -730,   // the list is not valid, or Replace was given an unreadable text
     CISStrErrBadString = -731, // Add was given a null or unreadable text
     CISStrErrNoRoom = -732     // 255 entries already, or no block for the new entry
 };
+
+#ifdef __cplusplus
 
 class QZ_EXPORT CISStringList {
 public:
@@ -41,3 +43,7 @@ private:
     unsigned char m_count;
     unsigned char m_cursorIndex;
 };
+#else
+// C hosts hold lists as opaque pointers.
+typedef struct CISStringList CISStringList;
+#endif

@@ -14,6 +14,7 @@
 #include "cs_platform.h"
 #include "cs_status.h"
 
+#ifdef __cplusplus // the list and blocks are C++ classes
 class CSMemObject;
 class CSListIterator;
 
@@ -71,3 +72,4 @@ private:
     CSListNode* m_node;
     LONG m_ordinal; // -1 while the iterator is on no node
 };
+#endif

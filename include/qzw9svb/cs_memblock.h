@@ -7,6 +7,7 @@
 #include "cs_memobject.h"
 #include "cs_list.h"
 
+#ifdef __cplusplus // the list and blocks are C++ classes
 enum CSMemBlockFlags : ULONG {
     CSMemBlockZeroInit = 0x01,
     CSMemBlockAlign2 = 0x02,
@@ -96,3 +97,4 @@ private:
     ULONG m_limit;
     ULONG m_amount;
 };
+#endif

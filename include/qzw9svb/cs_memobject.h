@@ -5,7 +5,7 @@
 #include "cs_platform.h"
 #include "cs_status.h"
 
-enum CSMemOSAlign : LONG {
+QZ_ENUM(CSMemOSAlign) {
     CSMemAlignDefault = 0, // no rounding: the data lies one pointer after the heap block's start
     CSMemAlign1 = 1,
     CSMemAlign2 = 2,
@@ -13,6 +13,8 @@ enum CSMemOSAlign : LONG {
     CSMemAlign8 = 4,
     CSMemAlign64 = 5
 };
+
+#ifdef __cplusplus
 
 class QZ_EXPORT CSMemObject {
 public:
@@ -81,7 +83,15 @@ private:
     unsigned char* m_block; // start of the heap block, null while none is held
 };
 
+#else
+// C hosts hold handles as opaque pointers.
+typedef enum CSMemOSAlign CSMemOSAlign;
+typedef struct CSMemObject CSMemObject;
+#endif
+
+#ifdef __cplusplus
 extern "C" {
+#endif
 QZ_EXPORT CSMemObject* CS_CALL CSMemObjectFactory(void* userPointer);
 QZ_EXPORT LONG CS_CALL CSAllocMemory(ULONG size, CSMemOSAlign alignment, CSMemObject** handle, void* userPointer);
 QZ_EXPORT LONG CS_CALL CSReAllocMemory(ULONG size, CSMemOSAlign alignment, CSMemObject** handle);
@@ -92,4 +102,6 @@ QZ_EXPORT LONG CS_CALL CSValidMemory(CSMemObject* handle);
 QZ_EXPORT LONG CS_CALL CSIsLocked(CSMemObject* handle);
 QZ_EXPORT LONG CS_CALL CSSizeMemory(CSMemObject* handle, ULONG* size);
 QZ_EXPORT LONG CS_CALL CSGetUserPointer(unsigned char* data, void** userPointer);
+#ifdef __cplusplus
 }
+#endif

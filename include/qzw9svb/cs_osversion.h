@@ -2,12 +2,15 @@
 #pragma once
 #include "cs_platform.h"
 
-enum CSOSVersion : LONG {
+QZ_ENUM(CSOSVersion) {
     CSOSUnknown = 0,
     CSOSWin32s = 1,
     CSOSWin32Windows = 2,
     CSOSWin32NT = 3
 };
+#ifndef __cplusplus
+typedef enum CSOSVersion CSOSVersion;
+#endif
 
 #ifdef __cplusplus
 extern "C" {

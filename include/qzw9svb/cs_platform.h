@@ -28,3 +28,12 @@ typedef int BOOL;
 #define QZ_CALL
 #define QZ_EXPORT
 #endif
+
+// Enumerations are 32-bit in C and C++ alike; C++ says so explicitly.
+#ifdef __cplusplus
+#define QZ_ENUM(name) enum name : LONG
+#define QZ_EXTERN_C extern "C"
+#else
+#define QZ_ENUM(name) enum name
+#define QZ_EXTERN_C
+#endif

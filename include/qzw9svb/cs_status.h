@@ -2,7 +2,7 @@
 #pragma once
 #include "cs_platform.h"
 
-enum CSMemStatus : LONG {
+QZ_ENUM(CSMemStatus) {
     CSMemErrInvalid = -2900,      // null handle, wrong signature or inconsistent state word
     CSMemErrNotLocked = -2901,    // unlock with a lock count of 0
     CSMemErrLocked = -2902,       // the handle is locked
@@ -16,7 +16,7 @@ enum CSMemStatus : LONG {
     CSMemErrHeap = -2911          // the heap check found damage
 };
 
-enum CSBlockStatus : LONG {
+QZ_ENUM(CSBlockStatus) {
     CSBlockErrAlloc = -100,    // size 0, memory already held, or none could be obtained
     CSBlockErrLocked = -102,   // the block is locked
     CSBlockErrLimit = -103,    // the collection's limit would be exceeded
@@ -24,6 +24,6 @@ enum CSBlockStatus : LONG {
     CSBlockErrNotFound = -105  // the block does not belong to the collection
 };
 
-enum CSListStatus : LONG {
+QZ_ENUM(CSListStatus) {
     CSListErrNoMemory = -3 // a list node could not be allocated
 };

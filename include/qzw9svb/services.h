@@ -4,7 +4,9 @@
 #include "cs_platform.h"
 
 #ifdef _WIN32
+#ifdef __cplusplus
 extern "C" {
+#endif
 
 // Results: 1 done, 0 failed or refused (another service is running, or a queue name of 256
 // characters or more, which no queue name field can hold).
@@ -21,5 +23,7 @@ QZ_EXPORT int QZ_CALL LaunchUrlBrowser(char* target);
 QZ_EXPORT void QZ_CALL LaunchToolbox(void* unused1, void* unused2, void* unused3, void* unused4);
 QZ_EXPORT int QZ_CALL DoCableTest(void* unused1, void* unused2, void* unused3, void* unused4, void* unused5);
 
+#ifdef __cplusplus
 }
+#endif
 #endif

@@ -5,13 +5,14 @@
 #include "cis_string_list.h"
 
 // Record numbers of a model's data records (type-555 resource id = model base id + number).
-enum CapabilityRecord : unsigned int {
+enum CapabilityRecord {
     CapRecordDirectory = 21,
     CapRecordEventTable = 22,
     CapRecordServiceType = 23,
     CapRecordHardwarePictures = 25
 };
 
+#ifdef __cplusplus
 // One element of an event-data exchange with hosts; the library only copies it.
 struct QZ_EXPORT _EventDataInfo {
     ULONG value;
@@ -53,7 +54,11 @@ private:
     LONG m_count;
 };
 
+#endif
+
+#ifdef __cplusplus
 extern "C" {
+#endif
 // Each query answers 0 when the shared instance cannot be created.
 QZ_EXPORT int QZ_CALL GetAllSupportedRealnames(CISStringList* list);
 QZ_EXPORT ULONG QZ_CALL GetDataSize(char* realname, unsigned int record);
@@ -62,4 +67,6 @@ QZ_EXPORT int QZ_CALL GetStrDataFromSPC(char* realname, unsigned int record, voi
 QZ_EXPORT int QZ_CALL LoadEventTableFromSPC(char* realname, void* buffer, ULONG* size);
 QZ_EXPORT ULONG QZ_CALL GetMibTypeFromSPC(char* realname);
 QZ_EXPORT int QZ_CALL GetRealnameFromModel(char* realname, char* model);
+#ifdef __cplusplus
 }
+#endif
