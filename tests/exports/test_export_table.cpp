@@ -32,7 +32,10 @@ std::vector<ExportLine> ReadExportList()
         if (!inExports)
             continue;
         words >> equals >> twin;
-        lines.push_back({first, equals == "=" ? twin : std::string()});
+        // The 32-bit list keeps the stdcall decoration for the import library; the DLL itself
+        // exports the plain name.
+        auto plain = [](std::string name) { return name.substr(0, name.find('@')); };
+        lines.push_back({plain(first), equals == "=" ? plain(twin) : std::string()});
     }
     return lines;
 }
