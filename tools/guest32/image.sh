@@ -108,6 +108,8 @@ make_root() {
 
 build() {
   local work=$cache/work start=$SECONDS
+  # debootstrap unpacks files with their owners, and the image keeps them.
+  [ "$(id -u)" -eq 0 ] || { log "FAILED: building the image needs root (debootstrap); run it as root"; return 1; }
   rm -rf "$work" && mkdir -p "$work/out"
   log "building the i386 guest image in $cache (6 to 13 minutes on 2 cores, once)"
   log "fetching the 686 kernel and busybox"

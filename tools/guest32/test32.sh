@@ -120,7 +120,9 @@ for name in "${missing[@]}"; do
   echo "FAIL $name: not built"
   total_fail=$((total_fail + 1))
 done
+passed_on_second_try=()
 while read -r name _ exe _; do
+  tries=1
   line=$(awk -v n="$name" '$1 == n' "$results/summary" 2>/dev/null | head -n1)
   xml=$results/$name.xml
   verdict= secs=
@@ -129,7 +131,7 @@ while read -r name _ exe _; do
   elif [ -z "$line" ]; then
     p=0 f=1 s=0 verdict="did not run: the guest stopped before it"
   else
-    read -r _ status secs <<<"$line"
+    read -r _ status secs tries <<<"$line"
     if [ -s "$xml" ]; then read -r p f s < <(count_cases "$xml"); else p=0 f=0 s=0; fi
     if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
       f=$((f + 1)) verdict="killed after ${secs}s (over its ${program_limit}s limit)"
@@ -143,6 +145,14 @@ while read -r name _ exe _; do
   fi
   word=PASS
   [ "$f" -gt 0 ] && word=FAIL
+  if [ "${tries:-1}" -gt 1 ] && [ -z "$verdict" ]; then
+    if [ "$f" -eq 0 ]; then
+      verdict="(${secs}s, passed on a second try; the first: guest32-results/$name.try1.out)"
+      passed_on_second_try+=("$name")
+    else
+      verdict="(${secs}s, failed on both tries)"
+    fi
+  fi
   printf '%s %-24s ok %3d  failed %2d  skipped %2d  %s\n' "$word" "$name" "$p" "$f" "$s" \
     "${verdict:-(${secs}s)}"
   if [ "$f" -gt 0 ] && [ -s "$results/$name.out" ]; then
@@ -162,6 +172,7 @@ if [ ! -f "$results/finished" ]; then
   fi
 fi
 echo "guest32: guest run took ${took}s"
+[ ${#passed_on_second_try[@]} -gt 0 ] && echo "guest32: passed only on a second try: ${passed_on_second_try[*]}"
 skipped=
 [ $total_skip -gt 0 ] && skipped=", $total_skip skipped"
 echo "$total_pass passed, $total_fail failed$skipped"
