@@ -140,7 +140,7 @@ build() {
 }
 
 for tool in debootstrap qemu-system-i386 mkfs.ext4 e2fsck debugfs cpio dpkg-deb apt-get; do
-  command -v "$tool" >/dev/null || { log "FAILED: $tool is missing (run ./qz setup)"; exit 1; }
+  command -v "$tool" >/dev/null || { log "FAILED: $tool is missing (./qz test32 installs it)"; exit 1; }
 done
 mkdir -p "$cache"
 exec 8>"$cache/lock"
