@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include "file_io.h"
+#include "file_bytes.h"
 #include "job_catalogue.h"
 
 namespace {
@@ -18,7 +18,7 @@ TEST(CommittedJobs, EveryFileEqualsItsRegeneratedBytes)
         SCOPED_TRACE(std::string(entry.fileName));
         const Bytes generated = qz_jobs::BuildCatalogueEntry(entry.id, QZ_NOTICE_SOURCES);
         const auto file = std::filesystem::path(QZ_STORED_JOBS_DIR) / entry.fileName;
-        const Bytes committed = qz_jobs::ReadFileBytes(file);
+        const Bytes committed = qz_tools::ReadFileBytes(file);
         ASSERT_EQ(generated.size(), committed.size());
         const auto difference = std::mismatch(generated.begin(), generated.end(), committed.begin());
         EXPECT_TRUE(difference.first == generated.end())

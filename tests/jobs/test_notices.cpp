@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 #include "cp1252.h"
-#include "file_io.h"
+#include "file_bytes.h"
 #include "notice_text.h"
 
 namespace {
@@ -28,7 +28,7 @@ const std::vector<NoticeCase> kNotices = {
 
 std::string ReadNotice(const NoticeCase& notice)
 {
-    const Bytes bytes = qz_jobs::ReadFileBytes(std::filesystem::path(QZ_STORED_JOBS_DIR) / notice.fileName);
+    const Bytes bytes = qz_tools::ReadFileBytes(std::filesystem::path(QZ_STORED_JOBS_DIR) / notice.fileName);
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -2,7 +2,7 @@
 #include "job_catalogue.h"
 
 #include <string>
-#include "file_io.h"
+#include "file_bytes.h"
 #include "notice_text.h"
 #include "stored_jobs.h"
 #include "test_page_job.h"
@@ -13,7 +13,7 @@ namespace {
 
 Bytes BuildNoticeFromSource(const NoticeLayout& layout, const std::filesystem::path& noticeSources)
 {
-    const Bytes source = ReadFileBytes(noticeSources / layout.sourceName);
+    const Bytes source = qz_tools::ReadFileBytes(noticeSources / layout.sourceName);
     return BuildNotice(layout, std::string_view(reinterpret_cast<const char*>(source.data()), source.size()));
 }
 

@@ -1,21 +1,21 @@
-// Whole-file reads and writes for the generator and its tests.
-#include "file_io.h"
+// Whole-file reads and writes for the generators, the job tools and their tests.
+#include "file_bytes.h"
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-namespace qz_jobs {
+namespace qz_tools {
 
-Bytes ReadFileBytes(const std::filesystem::path& path)
+FileBytes ReadFileBytes(const std::filesystem::path& path)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw std::runtime_error("cannot read " + path.string());
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return FileBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes)
+void WriteFileBytes(const std::filesystem::path& path, const FileBytes& bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -23,4 +23,4 @@ void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes)
         throw std::runtime_error("cannot write " + path.string());
 }
 
-} // namespace qz_jobs
+} // namespace qz_tools
