@@ -1,13 +1,14 @@
 // CalibrateColor: the calibration start page, then the calibration page and the colour choice,
 // or the factory settings.
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/service_dialog.h"
 #include "job_output.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/services.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "service_guard.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
+#include "ui/service_dialog.h"
 
 namespace {
 

@@ -3,17 +3,18 @@
 
 #include <new>
 
-#include "../resources/dialog_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/sibling_strings.h"
-#include "../ui/text_page_dialog.h"
-#include "dialog_object_table.h"
-#include "model_record.h"
+#include "capability/model_record.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"
+#include "resources/dialog_ids.h"
 #include "service_guard.h"
+#include "ui/dialog_object_table.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
+#include "ui/sibling_strings.h"
+#include "ui/text_page_dialog.h"
 
 namespace {
 

@@ -1,18 +1,19 @@
 // The alignment workflows and AlignPenService, which picks one by the model's alignment type.
 #include "pen_alignment.h"
 
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
 #include "alignment_job.h"
+#include "capability/model_record.h"
+#include "capability/service_type.h"
 #include "job_output.h"
-#include "model_record.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"
-#include "service_type.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
 
 namespace {
 
@@ -78,12 +79,12 @@ extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int value, HWND 
     ServiceType type = ReadServiceType(queue);
     int result = type.fromQueue ? 1 : 0;
     switch (type.alignment) {
-    case 1:
-    case 3:
-    case 4:
+    case AlignmentPatternsFamily1:
+    case AlignmentPatternsFamily3:
+    case AlignmentPatternsFamily4:
         alignment.AlignWithPatternPages();
         break;
-    case 2:
+    case AlignmentAutomatic:
         alignment.AlignAutomatically();
         break;
     default:

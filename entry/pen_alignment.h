@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../ui/alignment_choices.h"
+#include "ui/alignment_choices.h"
 #include "service_guard.h"
 
 // Builds the alignment result job from the user's choices into destination; 1 when it fit.

@@ -1,15 +1,17 @@
 // The cleaning workflows and CleanPenService, which picks one by the model's cleaning type.
 #include "pen_cleaning.h"
 
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
+#include "capability/service_type.h"
 #include "job_output.h"
+#include "platform/module_instance.h"
+#include "platform/module_resource.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
-#include "service_type.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
 
 namespace {
 
@@ -18,24 +20,16 @@ constexpr ULONG kLeadInBytes = 600; // zeros the printer takes before the type-7
 // Sends stored job 130 behind the lead-in, as one document.
 void SendLevel2WithLeadIn(const char* queue)
 {
-    HRSRC info = ::FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(JOB_CLEAN_LEVEL2),
-                                   MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
-    if (!info)
+    ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), JOB_CLEAN_LEVEL2);
+    if (!job.Bytes())
         return;
-    DWORD size = ::SizeofResource(ModuleInstance, info);
-    HGLOBAL loaded = ::LoadResource(ModuleInstance, info);
-    const void* job = loaded ? ::LockResource(loaded) : nullptr;
-    if (job) {
-        DWORD total = kLeadInBytes + size;
-        auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
-        if (document) {
-            CSCopyMemory(job, document + kLeadInBytes, size);
-            SendJobBuffer(queue, document, total);
-            ::HeapFree(::GetProcessHeap(), 0, document);
-        }
-    }
-    if (loaded)
-        ::FreeResource(loaded);
+    DWORD total = kLeadInBytes + job.Size();
+    auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+    if (!document)
+        return;
+    CSCopyMemory(job.Bytes(), document + kLeadInBytes, job.Size());
+    SendJobBuffer(queue, document, total);
+    ::HeapFree(::GetProcessHeap(), 0, document);
 }
 
 } // namespace
@@ -117,9 +111,9 @@ extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int option, HWND
         return 0;
     CPenCleaning cleaning(queue, text, option, parent, ModuleInstance);
     switch (ReadServiceType(queue).cleaning) {
-    case 6:
+    case CleaningCartridge:
         return cleaning.CleanCartridge();
-    case 7:
+    case CleaningLeadIn:
         return cleaning.CleanWithLeadIn();
     default:
         return cleaning.CleanStandard();

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../ui/service_dialog.h"
+#include "ui/service_dialog.h"
 #include "service_guard.h"
 
 // Cleaning levels as the dialogs name them, each performed by a stored job.

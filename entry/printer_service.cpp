@@ -1,13 +1,18 @@
 // PrinterService: the printer service menu, shaped for rundll32 ("QZW9SVB.dll,PrinterService
 // QUEUE"). It takes no busy flag, so the services it starts can.
-#include "../resources/dialog_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
+#include "resources/dialog_ids.h"
 #include "service_guard.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
+#include "ui/printer_service_dialog.h"
 
 namespace {
+
+// The services the menu's buttons start, nested in the menu while it stays open.
+const MenuServices kMenuServices = {AlignPenService, CleanPenService, CalibrateColor};
 
 // The menu's init record: the queue name, copied out by the dialog before it reuses the first
 // bytes as its window slot, and a second field left empty.
@@ -26,5 +31,6 @@ extern "C" void QZ_CALL PrinterService(HWND parent, HINSTANCE /*unused1*/, char*
     CSStrcpy(record.queue, commandLine);
     if (record.queue[0] == '\0')
         return;
+    UseMenuServices(&kMenuServices);
     RunDialog(ModuleInstance, parent, IDD_PRINTER_SERVICE, PrinterServiceProc, &record);
 }

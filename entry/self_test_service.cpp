@@ -2,17 +2,18 @@
 // chosen by the model's self-test type.
 #include <new>
 
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/self_test_dialog.h"
-#include "../ui/sibling_strings.h"
-#include "dialog_object_table.h"
+#include "capability/service_type.h"
 #include "job_output.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/services.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "service_guard.h"
-#include "service_type.h"
+#include "ui/dialog_object_table.h"
+#include "ui/dialog_procedures.h"
+#include "ui/dialog_runner.h"
+#include "ui/self_test_dialog.h"
+#include "ui/sibling_strings.h"
 
 namespace {
 
@@ -23,24 +24,24 @@ constexpr size_t kTestCommandOffset = 600;
 constexpr unsigned char kTestCommand[] = {0x1B, '&', 'i', '5', 'W', 0x04, 0x9C, 0x00, 0x00, 0x00};
 
 struct SelfTestVariant {
-    long type;
+    SelfTestType type;
     USHORT templateId;
     USHORT titleId;
     USHORT textId;
 };
 
 const SelfTestVariant kVariants[] = {
-    {8, IDD_SELF_TEST, IDS_SELF_TEST_TITLE, IDS_SELF_TEST_TEXT},
-    {9, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
-    {10, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
+    {SelfTestConfirmOnly, IDD_SELF_TEST, IDS_SELF_TEST_TITLE, IDS_SELF_TEST_TEXT},
+    {SelfTestStoredJob, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
+    {SelfTestBuiltPage, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
 };
 
-int SendTestPage(const char* queue, long type)
+int SendTestPage(const char* queue, SelfTestType type)
 {
     switch (type) {
-    case 9:
+    case SelfTestStoredJob:
         return SendStoredJob(queue, JOB_SELF_TEST);
-    case 10: {
+    case SelfTestBuiltPage: {
         unsigned char buffer[kTestBufferSize] = {};
         for (size_t i = 0; i < sizeof(kTestCommand); ++i)
             buffer[kTestCommandOffset + i] = kTestCommand[i];
@@ -58,7 +59,7 @@ extern "C" int QZ_CALL PrintSelfTest(char* queue, char* /*unused1*/, int /*unuse
     ServiceBusyScope busy;
     if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
         return 0;
-    long type = ReadServiceType(queue).selfTest;
+    SelfTestType type = ReadServiceType(queue).selfTest;
     for (const SelfTestVariant& variant : kVariants) {
         if (variant.type != type)
             continue;

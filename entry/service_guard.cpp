@@ -1,5 +1,7 @@
-// Name-field check shared by the services.
+// The busy flag and the name-field check shared by the services.
 #include "service_guard.h"
+
+LONG ServiceBusy = 0;
 
 bool FitsNameField(const char* text)
 {

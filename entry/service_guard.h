@@ -2,7 +2,10 @@
 #pragma once
 #include <windows.h>
 
-#include "module_state.h"
+
+// Non-zero while a service that honours it is running; guards against re-entry from the
+// modal loop of that service's dialogs, not against other threads.
+extern LONG ServiceBusy;
 
 // Queue names, port names and workflow texts are kept in fields of this many bytes.
 constexpr size_t kNameFieldSize = 256;

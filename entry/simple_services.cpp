@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "../resources/resource_ids.h"
+#include "resources/resource_ids.h"
 #include "job_output.h"
 #include "qzw9svb/services.h"
 #include "service_guard.h"

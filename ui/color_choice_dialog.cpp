@@ -2,7 +2,7 @@
 #include "color_choice_dialog.h"
 
 #include "bitmap_drawing.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 
 INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)

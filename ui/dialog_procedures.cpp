@@ -5,7 +5,7 @@
 
 #include "clean_intro_dialog.h"
 #include "color_choice_dialog.h"
-#include "entry/dialog_object_table.h"
+#include "dialog_object_table.h"
 #include "group_align_dialog.h"
 #include "printer_service_dialog.h"
 #include "resources/dialog_ids.h"

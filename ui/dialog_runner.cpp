@@ -1,7 +1,7 @@
 // The dialog runner: every dialog of the library comes from a template of its own module.
 #include "dialog_runner.h"
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "service_dialog.h"
 
 #include "bitmap_drawing.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 
 namespace {

@@ -3,19 +3,17 @@
 
 #include <cstring>
 
-#include "printer_info.h"
+#include "platform/queue_info.h"
 
 namespace {
 
 constexpr size_t kPortNameCapacity = 256;
-constexpr DWORD kPortLevel = 5;
 
 } // namespace
 
 int QueryPrinterPort(const char* queue, char* portName)
 {
-    OpenQueue printer(queue);
-    std::unique_ptr<BYTE[]> info = printer.Read(kPortLevel);
+    std::unique_ptr<BYTE[]> info = ReadQueueInfo(queue, QueueInfoPort);
     if (!info)
         return 0;
     const char* port = reinterpret_cast<const PRINTER_INFO_5A*>(info.get())->pPortName;

@@ -4,32 +4,23 @@
 
 #include <cstring>
 
-#include "printer_info.h"
+#include "capability/service_type.h"
 #include "printer_port.h"
-#include "qzw9svb/services.h"
-#include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
 
 namespace {
 
-constexpr DWORD kDriverLevel = 2;
-constexpr ULONG kServiceTypeSize = 80;
-constexpr BYTE kCalibrationFlag = 0x10; // in the first byte of the service-type record
 const USHORT kNoFontItems[] = {0};
 const USHORT kEndCommands[] = {IDOK, 0};
 
-// True when the model behind driver can calibrate colour. A model whose record cannot be read
-// counts as one that cannot: the menu offers nothing the library cannot vouch for.
-bool ModelCalibrates(char* driver)
-{
-    if (!driver || GetDataSize(driver, CapRecordServiceType) != kServiceTypeSize)
-        return false;
-    BYTE record[kServiceTypeSize] = {};
-    ULONG size = kServiceTypeSize;
-    return GetDataFromSPC(driver, CapRecordServiceType, record, &size) && (record[0] & kCalibrationFlag) != 0;
-}
+const MenuServices* g_services = nullptr;
 
 } // namespace
+
+void UseMenuServices(const MenuServices* services)
+{
+    g_services = services;
+}
 
 CPrinterServiceDialog::CPrinterServiceDialog()
     : CServiceDialog(0, 0, kNoFontItems, kEndCommands), printerName(), portName()
@@ -52,13 +43,10 @@ INT_PTR CPrinterServiceDialog::InitDialog(HWND window, HWND focus, void* record)
 
 void CPrinterServiceDialog::HideCalibrationWithoutSupport(HWND window) const
 {
-    OpenQueue printer(printerName);
-    if (!printer.IsOpen())
-        return;
-    std::unique_ptr<BYTE[]> info = printer.Read(kDriverLevel);
-    if (!info)
-        return;
-    if (!ModelCalibrates(reinterpret_cast<PRINTER_INFO_2A*>(info.get())->pDriverName)) {
+    // A queue that cannot be read hides nothing; a model whose record cannot be read counts as
+    // one that cannot calibrate: the menu offers nothing the library cannot vouch for.
+    const ServiceType type = ReadServiceType(printerName);
+    if (type.fromQueue && !type.calibratesColour) {
         ::ShowWindow(::GetDlgItem(window, IDC_SERVICE_CALIBRATE), SW_HIDE);
         ::ShowWindow(::GetDlgItem(window, IDC_SERVICE_CALIBRATE_LABEL), SW_HIDE);
     }
@@ -66,19 +54,22 @@ void CPrinterServiceDialog::HideCalibrationWithoutSupport(HWND window) const
 
 INT_PTR CPrinterServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)
 {
-    // The services run their dialogs nested in this one and return here; their results are
-    // not looked at.
+    MenuService MenuServices::*service = nullptr;
     switch (commandId) {
     case IDC_SERVICE_ALIGN:
-        AlignPenService(printerName, portName, 0, window);
-        return TRUE;
+        service = &MenuServices::align;
+        break;
     case IDC_SERVICE_CLEAN:
-        CleanPenService(printerName, portName, 0, window);
-        return TRUE;
+        service = &MenuServices::clean;
+        break;
     case IDC_SERVICE_CALIBRATE:
-        CalibrateColor(printerName, portName, 0, window);
-        return TRUE;
+        service = &MenuServices::calibrate;
+        break;
     default:
         return CServiceDialog::HandleCommand(window, commandId, control, notification);
     }
+    // The service runs its dialogs nested in this one and returns here; its result is not looked at.
+    if (g_services && g_services->*service)
+        (g_services->*service)(printerName, portName, 0, window);
+    return TRUE;
 }

@@ -1,7 +1,21 @@
 // CPrinterServiceDialog: the small printer service menu. It stays open while the services it
 // starts run their own dialogs, owned by the menu.
 #pragma once
+#include "qzw9svb/cs_platform.h"
 #include "service_dialog.h"
+
+// A service the menu starts: the queue name, its port name, 0, and the menu as owner.
+using MenuService = int(QZ_CALL*)(char* queue, char* portName, int unused, HWND owner);
+
+// The services behind the menu's buttons.
+struct MenuServices {
+    MenuService align;
+    MenuService clean;
+    MenuService calibrate;
+};
+
+// Hands the menu the services its buttons start; until then (or with null) they start nothing.
+void UseMenuServices(const MenuServices* services);
 
 class CPrinterServiceDialog : public CServiceDialog {
 public:

@@ -3,7 +3,7 @@
 #include "service_dialog.h"
 
 #include "centre_window.h"
-#include "entry/dialog_object_table.h"
+#include "dialog_object_table.h"
 
 namespace {
 

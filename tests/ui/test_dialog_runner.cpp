@@ -3,8 +3,8 @@
 // objects across repeated paints.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "ui/dialog_object_table.h"
+#include "platform/module_instance.h"
 #include "harness/gdi_count.h"
 #include "resources/dialog_ids.h"
 #include "ui/dialog_procedures.h"

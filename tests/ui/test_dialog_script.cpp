@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 #include "ui/dialog_procedures.h"
 #include "ui/dialog_runner.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 #include "ui/alignment_choices.h"
 #include "ui/dialog_procedures.h"

@@ -2,8 +2,8 @@
 // action ends it with which result, and the window slot of its init record on the way.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "ui/dialog_object_table.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 #include "ui/dialog_procedures.h"
 #include "ui/dialog_runner.h"

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "ui/dialog_object_table.h"
+#include "platform/module_instance.h"
 #include "harness/built_modules.h"
 #include "harness/dialog_script.h"
 #include "harness/png_writer.h"

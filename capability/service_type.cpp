@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr ULONG kRecordSize = 80;
-constexpr ULONG kAlignmentOffset = 56;
-constexpr ULONG kCleaningOffset = 60;
-constexpr ULONG kSelfTestOffset = 64;
-
 LONG WordAt(const unsigned char* record, ULONG offset)
 {
     LONG value;
@@ -23,12 +18,12 @@ LONG WordAt(const unsigned char* record, ULONG offset)
 
 ServiceType ReadServiceType(const char* queue)
 {
-    unsigned char record[kRecordSize];
+    unsigned char record[kServiceTypeRecordSize];
     ServiceType type = {};
     type.fromQueue = ReadModelRecord(queue, CapRecordServiceType, record, sizeof(record));
-    type.featureFlags = static_cast<ULONG>(WordAt(record, 0));
-    type.alignment = WordAt(record, kAlignmentOffset);
-    type.cleaning = WordAt(record, kCleaningOffset);
-    type.selfTest = WordAt(record, kSelfTestOffset);
+    type.calibratesColour = (static_cast<ULONG>(WordAt(record, 0)) & kCalibrationFlag) != 0;
+    type.alignment = static_cast<AlignmentType>(WordAt(record, kAlignmentTypeOffset));
+    type.cleaning = static_cast<CleaningType>(WordAt(record, kCleaningTypeOffset));
+    type.selfTest = static_cast<SelfTestType>(WordAt(record, kSelfTestTypeOffset));
     return type;
 }

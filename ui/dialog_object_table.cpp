@@ -1,7 +1,7 @@
 // The dialog object table: built empty with its brush at load, cleaned at unload.
 #include "dialog_object_table.h"
 
-#include "../ui/service_dialog.h"
+#include "service_dialog.h"
 
 CDialogObjectTable DialogObjects;
 
