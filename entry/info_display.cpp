@@ -1,8 +1,6 @@
 // The information page loaders and the two services that show it.
 #include "info_display.h"
 
-#include <new>
-
 #include "capability/model_record.h"
 #include "platform/module_instance.h"
 #include "qzw9svb/cs_memutil.h"
@@ -10,11 +8,9 @@
 #include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
 #include "service_guard.h"
-#include "ui/dialog_object_table.h"
-#include "ui/dialog_procedures.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/text_page.h"
 #include "ui/sibling_strings.h"
-#include "ui/text_page_dialog.h"
 
 namespace {
 
@@ -74,10 +70,10 @@ extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant,
     HardwarePictures pictures = ReadHardwarePictures(queue);
     DialogInitRecord windowRecord = {};
     if (variant > 0) {
-        DialogObjects.Install(SlotTextPage, new (std::nothrow) CTextPageDialog(pictures.first));
+        InstallTextPageDialog(SlotTextPage, pictures.first);
         ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
     } else {
-        DialogObjects.Install(SlotTitledTextPage, new (std::nothrow) CTextPageDialog(pictures.second));
+        InstallTextPageDialog(SlotTitledTextPage, pictures.second);
         ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
     }
     return 1;
@@ -89,8 +85,7 @@ extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictur
         return 0;
     HardwarePictures pictures = ReadHardwarePictures(queue);
     DialogInitRecord windowRecord = {};
-    DialogObjects.Install(SlotTextPage,
-                          new (std::nothrow) CTextPageDialog(pictureSelector != 0 ? pictures.first : pictures.second));
+    InstallTextPageDialog(SlotTextPage, pictureSelector != 0 ? pictures.first : pictures.second);
     ShowInfoDialog(parent, text, IDS_COMM_TEST_TITLE, &windowRecord, nullptr);
     return 1;
 }

@@ -1,13 +1,11 @@
 // PrinterService: the printer service menu, shaped for rundll32 ("QZW9SVB.dll,PrinterService
 // QUEUE"). It takes no busy flag, so the services it starts can.
-#include "platform/module_instance.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
 #include "resources/dialog_ids.h"
 #include "service_guard.h"
-#include "ui/dialog_procedures.h"
-#include "ui/dialog_runner.h"
-#include "ui/printer_service_dialog.h"
+#include "ui/dialog_table.h"
+#include "ui/dialogs/printer_service.h"
 
 namespace {
 
@@ -32,5 +30,5 @@ extern "C" void QZ_CALL PrinterService(HWND parent, HINSTANCE /*unused1*/, char*
     if (record.queue[0] == '\0')
         return;
     UseMenuServices(&kMenuServices);
-    RunDialog(ModuleInstance, parent, IDD_PRINTER_SERVICE, PrinterServiceProc, &record);
+    ShowDialog(parent, IDD_PRINTER_SERVICE, &record);
 }

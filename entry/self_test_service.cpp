@@ -1,18 +1,13 @@
 // PrintSelfTest: after the user confirms the self-test page, the printer gets its test job,
 // chosen by the model's self-test type.
-#include <new>
-
 #include "capability/service_type.h"
 #include "job_output.h"
-#include "platform/module_instance.h"
 #include "qzw9svb/services.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "service_guard.h"
-#include "ui/dialog_object_table.h"
-#include "ui/dialog_procedures.h"
-#include "ui/dialog_runner.h"
-#include "ui/self_test_dialog.h"
+#include "ui/dialog_table.h"
+#include "ui/dialogs/self_test.h"
 #include "ui/sibling_strings.h"
 
 namespace {
@@ -63,10 +58,9 @@ extern "C" int QZ_CALL PrintSelfTest(char* queue, char* /*unused1*/, int /*unuse
     for (const SelfTestVariant& variant : kVariants) {
         if (variant.type != type)
             continue;
-        DialogObjects.Install(SlotSelfTest,
-                              new (std::nothrow) CSelfTestDialog(variant.titleId, variant.textId, IDS_SELF_TEST_PRINT_BUTTON));
+        InstallSelfTestDialog(variant.titleId, variant.textId);
         DialogInitRecord record = {};
-        if (RunDialog(ModuleInstance, parent, variant.templateId, SelfTestProc, &record) != IDOK)
+        if (ShowDialog(parent, variant.templateId, &record) != IDOK)
             return 0;
         return SendTestPage(queue, type);
     }

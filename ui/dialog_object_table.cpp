@@ -5,25 +5,24 @@
 
 CDialogObjectTable DialogObjects;
 
-CDialogObjectTable::CDialogObjectTable() : slots()
+CDialogObjectTable::CDialogObjectTable() : m_slots(), m_buttonFaceBrush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)))
 {
-    ButtonFaceBrush = ::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
 }
 
 CDialogObjectTable::~CDialogObjectTable()
 {
-    for (CServiceDialog*& object : slots) {
+    for (CServiceDialog*& object : m_slots) {
         delete object;
         object = nullptr;
     }
-    if (ButtonFaceBrush)
-        ::DeleteObject(ButtonFaceBrush);
-    ButtonFaceBrush = nullptr;
+    if (m_buttonFaceBrush)
+        ::DeleteObject(m_buttonFaceBrush);
+    m_buttonFaceBrush = nullptr;
 }
 
 CServiceDialog* CDialogObjectTable::Slot(int slot) const
 {
-    return slot >= 0 && slot < kSlotCount ? slots[slot] : nullptr;
+    return slot >= 0 && slot < kSlotCount ? m_slots[slot] : nullptr;
 }
 
 void CDialogObjectTable::Install(int slot, CServiceDialog* object)
@@ -32,6 +31,6 @@ void CDialogObjectTable::Install(int slot, CServiceDialog* object)
         delete object;
         return;
     }
-    delete slots[slot];
-    slots[slot] = object;
+    delete m_slots[slot];
+    m_slots[slot] = object;
 }

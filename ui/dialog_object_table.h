@@ -15,11 +15,16 @@ public:
     CDialogObjectTable& operator=(const CDialogObjectTable&) = delete;
 
     CServiceDialog* Slot(int slot) const;
-    // Stores an object the table then owns; whatever the slot held before is destroyed first.
+    // The only way into a slot: stores an object the table then owns; whatever the slot held
+    // before is destroyed first.
     void Install(int slot, CServiceDialog* object);
 
-    CServiceDialog* slots[kSlotCount];
-    HBRUSH ButtonFaceBrush;
+    // The shared background brush of the dialogs; null when it could not be made.
+    HBRUSH ButtonFaceBrush() const { return m_buttonFaceBrush; }
+
+private:
+    CServiceDialog* m_slots[kSlotCount];
+    HBRUSH m_buttonFaceBrush;
 };
 
 // Slots with a fixed user.

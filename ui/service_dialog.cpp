@@ -98,10 +98,10 @@ INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND /*cont
 HBRUSH CServiceDialog::ControlColor(HWND /*window*/, HDC dc, HWND /*control*/, UINT message)
 {
     // Edit fields and lists keep the platform's colours; everything else shows the button face.
-    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush)
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush())
         return nullptr;
     ::SetBkMode(dc, TRANSPARENT);
-    return DialogObjects.ButtonFaceBrush;
+    return DialogObjects.ButtonFaceBrush();
 }
 
 INT_PTR CServiceDialog::DropTopmost(HWND window)

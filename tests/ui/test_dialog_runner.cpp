@@ -3,12 +3,14 @@
 // objects across repeated paints.
 #include <gtest/gtest.h>
 
-#include "ui/dialog_object_table.h"
-#include "platform/module_instance.h"
 #include "harness/gdi_count.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_start.h"
+#include "ui/dialogs/calibrate_choice.h"
+#include "ui/dialogs/clean_start.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 
@@ -54,7 +56,7 @@ TEST_F(DialogRunner, MissingTemplateOrProcedureShowsNothing)
     EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, nullptr, &record), kNoDialog);
     EXPECT_EQ(script.DialogsSeen(), 0u);
     EXPECT_EQ(record.windowSlot, 0x5A5A);
-    EXPECT_EQ(DialogObjects.slots[SlotAlignStart], nullptr);
+    EXPECT_EQ(DialogObjects.Slot(SlotAlignStart), nullptr);
 }
 
 TEST_F(DialogRunner, ResultIsCutToSixteenBits)
@@ -87,7 +89,7 @@ TEST_F(DialogRunner, SecondRunReusesTheHandlerAndItsFont)
                                     },
                                     Click(IDC_ALIGN)});
         EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, AlignStartProc, &record), IDC_ALIGN);
-        handlers[run] = DialogObjects.slots[SlotAlignStart];
+        handlers[run] = DialogObjects.Slot(SlotAlignStart);
         EXPECT_TRUE(slotWritten);
     }
     ASSERT_NE(handlers[0], nullptr);
@@ -159,7 +161,7 @@ TEST_F(DialogRunner, StaticsAndButtonsGetTheFaceBrushEditsAndListsTheDefault)
         {"scroll bar", WM_CTLCOLORSCROLLBAR, true}, {"edit", WM_CTLCOLOREDIT, false},
         {"list box", WM_CTLCOLORLISTBOX, false},
     };
-    ASSERT_NE(DialogObjects.ButtonFaceBrush, nullptr);
+    ASSERT_NE(DialogObjects.ButtonFaceBrush(), nullptr);
     DialogScript script(FailTest());
     script.Expect(kAlignHeads, {[&](DialogDriver& dialog) {
                                     HDC dc = ::GetDC(dialog.Window());
@@ -172,7 +174,7 @@ TEST_F(DialogRunner, StaticsAndButtonsGetTheFaceBrushEditsAndListsTheDefault)
                                             dialog.Window(), c.message, reinterpret_cast<WPARAM>(dc),
                                             reinterpret_cast<LPARAM>(dialog.Item(IDC_ALIGN_TEXT1)));
                                         EXPECT_EQ(brush, c.faceBrush
-                                                             ? reinterpret_cast<INT_PTR>(DialogObjects.ButtonFaceBrush)
+                                                             ? reinterpret_cast<INT_PTR>(DialogObjects.ButtonFaceBrush())
                                                              : 0);
                                         EXPECT_EQ(::GetBkMode(dc), c.faceBrush ? TRANSPARENT : OPAQUE);
                                     }

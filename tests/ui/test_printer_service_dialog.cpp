@@ -9,17 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialog_object_table.h"
-#include "platform/module_instance.h"
 #include "memory_template.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "scripted_queue.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
-#include "ui/printer_port.h"
-#include "ui/printer_service_dialog.h"
+#include "ui/dialogs/clean_start.h"
+#include "ui/dialogs/printer_service.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 #include "wine_queue.h"

@@ -1,11 +1,15 @@
-// CColorChoiceDialog: the colour calibration choice, nine pairs of colour squares with a radio
-// button each. It only lets the user finish once a pair has been picked in the object's life.
+// The colour calibration choice (template 183), CColorChoiceDialog: nine pairs of colour squares
+// with a radio button each. It only lets the user finish once a pair has been picked in the
+// object's life.
 #pragma once
-#include "service_dialog.h"
+#include "ui/dialog_procedures.h"
+#include "ui/service_dialog.h"
+
+inline constexpr DLGPROC ColorChoiceProc = RoutedProcedure<SlotColorChoice>;
 
 class CColorChoiceDialog : public CServiceDialog {
 public:
-    using CServiceDialog::CServiceDialog;
+    CColorChoiceDialog();
 
     INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;
     INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item) override;

@@ -1,6 +1,8 @@
 // The information page: text and title from the init record, the window slot in the service's
 // record behind it.
-#include "text_page_dialog.h"
+#include "text_page.h"
+
+#include <new>
 
 #include "resources/dialog_ids.h"
 
@@ -16,6 +18,11 @@ const USHORT kEndCommands[] = {IDOK, 0};
 CTextPageDialog::CTextPageDialog(USHORT pictureId)
     : CServiceDialog(pictureId, kKeepNotTopmost, kFontItems, kEndCommands)
 {
+}
+
+void InstallTextPageDialog(DialogSlot slot, USHORT pictureId)
+{
+    DialogObjects.Install(slot, new (std::nothrow) CTextPageDialog(pictureId));
 }
 
 INT_PTR CTextPageDialog::InitDialog(HWND window, HWND focus, void* record)

@@ -1,8 +1,12 @@
-// CPrinterServiceDialog: the small printer service menu. It stays open while the services it
-// starts run their own dialogs, owned by the menu.
+// The printer service menu (template 189), CPrinterServiceDialog: it stays open while the
+// services it starts run their own dialogs, owned by the menu.
 #pragma once
 #include "qzw9svb/cs_platform.h"
-#include "service_dialog.h"
+#include "ui/dialog_procedures.h"
+#include "ui/service_dialog.h"
+
+// Also places the menu in the middle of the desktop before its object centres it on the owner.
+inline constexpr DLGPROC PrinterServiceProc = RoutedProcedure<SlotPrinterService>;
 
 // A service the menu starts: the queue name, its port name, 0, and the menu as owner.
 using MenuService = int(QZ_CALL*)(char* queue, char* portName, int unused, HWND owner);
@@ -16,6 +20,10 @@ struct MenuServices {
 
 // Hands the menu the services its buttons start; until then (or with null) they start nothing.
 void UseMenuServices(const MenuServices* services);
+
+// Copies the port name of queue into portName (room for 256 bytes). Returns 1 when it was
+// copied, 0 when the queue cannot be opened or read; portName is then left as it was.
+int QueryPrinterPort(const char* queue, char* portName);
 
 class CPrinterServiceDialog : public CServiceDialog {
 public:

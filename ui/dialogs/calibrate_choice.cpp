@@ -1,9 +1,20 @@
 // The colour calibration choice: picks, the finish button and the colour squares.
-#include "color_choice_dialog.h"
+#include "calibrate_choice.h"
 
-#include "bitmap_drawing.h"
 #include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
+#include "ui/bitmap_drawing.h"
+
+namespace {
+
+const USHORT kFontItems[] = {IDC_CALIBRATE_CHOICE_TEXT, 0};
+const USHORT kEndCommands[] = {IDC_CALIBRATE_DONE, IDCANCEL, 0};
+
+} // namespace
+
+CColorChoiceDialog::CColorChoiceDialog() : CServiceDialog(0, 0, kFontItems, kEndCommands)
+{
+}
 
 INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)
 {

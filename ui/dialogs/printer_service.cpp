@@ -1,11 +1,11 @@
 // The printer service menu: learns the queue's port and whether its model calibrates colour,
 // and starts the cartridge services with itself as owner.
-#include "printer_service_dialog.h"
+#include "printer_service.h"
 
 #include <cstring>
 
 #include "capability/service_type.h"
-#include "printer_port.h"
+#include "platform/queue_info.h"
 #include "resources/dialog_ids.h"
 
 namespace {
@@ -20,6 +20,20 @@ const MenuServices* g_services = nullptr;
 void UseMenuServices(const MenuServices* services)
 {
     g_services = services;
+}
+
+int QueryPrinterPort(const char* queue, char* portName)
+{
+    std::unique_ptr<BYTE[]> info = ReadQueueInfo(queue, QueueInfoPort);
+    if (!info)
+        return 0;
+    const char* port = reinterpret_cast<const PRINTER_INFO_5A*>(info.get())->pPortName;
+    if (!port)
+        port = "";
+    // A longer name than the buffer holds is cut, still terminated.
+    strncpy(portName, port, CPrinterServiceDialog::kNameCapacity - 1);
+    portName[CPrinterServiceDialog::kNameCapacity - 1] = '\0';
+    return 1;
 }
 
 CPrinterServiceDialog::CPrinterServiceDialog()

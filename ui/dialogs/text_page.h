@@ -1,7 +1,13 @@
-// CTextPageDialog: the information page, a picture and a text with a title, both handed in by
-// the service that opens it.
+// The information page (template 180), CTextPageDialog: a picture and a text with a title, both
+// handed in by the service that opens it.
 #pragma once
-#include "service_dialog.h"
+#include "ui/dialog_procedures.h"
+#include "ui/service_dialog.h"
+
+// A service installs the objects of both procedures before running the page: the plain page
+// and the one whose text, too, comes from the sibling module.
+inline constexpr DLGPROC TextPageProc = RoutedProcedure<SlotTextPage>;
+inline constexpr DLGPROC TitledTextPageProc = RoutedProcedure<SlotTitledTextPage>;
 
 // The information page's init record. Unlike other init records it does not begin with a window
 // slot: the slot is the first field of the service's own record that windowRecord points to.
@@ -19,3 +25,7 @@ public:
 
     INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
 };
+
+// Installs a page object showing the picture for the next run in slot (the text page's or the
+// titled text page's).
+void InstallTextPageDialog(DialogSlot slot, USHORT pictureId);

@@ -1,11 +1,14 @@
 // The alignment choice dialog: pattern clicks become group values, Continue computes the
 // averages once every group is chosen, Cancel and the close box always cancel.
-#include "group_align_dialog.h"
+#include "align_groups.h"
 
 #include "alignment_choices.h"
 #include "resources/dialog_ids.h"
 
 namespace {
+
+const USHORT kFontItems[] = {IDC_ALIGN_GROUPS_TEXT1, IDC_ALIGN_GROUPS_TEXT2, IDC_ALIGN_GROUPS_TEXT3,
+                             IDC_ALIGN_GROUPS_TEXT4, 0};
 
 // A group's radio buttons run from first to last; the middle one means 0, each step away from
 // it is worth step.
@@ -35,6 +38,11 @@ const PatternGroup* GroupOf(USHORT commandId)
 }
 
 } // namespace
+
+// No picture; the buttons end the dialog themselves, so no end commands.
+CGroupAlignDialog::CGroupAlignDialog() : CServiceDialog(0, 0, kFontItems, nullptr)
+{
+}
 
 AlignmentChoices* CGroupAlignDialog::Choices() const
 {

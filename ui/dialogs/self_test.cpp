@@ -1,9 +1,12 @@
 // The self-test page: texts from the sibling module when it can be loaded, the template's
 // own texts when it cannot.
-#include "self_test_dialog.h"
+#include "self_test.h"
+
+#include <new>
 
 #include "resources/dialog_ids.h"
-#include "sibling_strings.h"
+#include "ui/dialog_object_table.h"
+#include "ui/sibling_strings.h"
 
 namespace {
 
@@ -28,6 +31,16 @@ CSelfTestDialog::CSelfTestDialog(USHORT titleId, USHORT textId, USHORT buttonId)
     : CServiceDialog(IDB_SELF_TEST, kKeepNotTopmost, kFontItems, kEndCommands), titleId(titleId), textId(textId),
       buttonId(buttonId)
 {
+}
+
+CServiceDialog* NewDefaultSelfTestDialog() noexcept
+{
+    return new (std::nothrow) CSelfTestDialog(IDS_SELF_TEST_TITLE, IDS_SELF_TEST_TEXT, IDS_SELF_TEST_PRINT_BUTTON);
+}
+
+void InstallSelfTestDialog(USHORT titleId, USHORT textId)
+{
+    DialogObjects.Install(SlotSelfTest, new (std::nothrow) CSelfTestDialog(titleId, textId, IDS_SELF_TEST_PRINT_BUTTON));
 }
 
 INT_PTR CSelfTestDialog::InitDialog(HWND window, HWND focus, void* record)

@@ -1,13 +1,17 @@
-// CGroupAlignDialog: the alignment choice dialog, five groups of five patterns whose radio
-// buttons fill the AlignmentChoices record; it lets the user continue only with every group chosen.
+// The alignment choice dialog (template 181), CGroupAlignDialog: five groups of five patterns
+// whose radio buttons fill the AlignmentChoices record; it lets the user continue only with every
+// group chosen.
 #pragma once
-#include "service_dialog.h"
+#include "ui/dialog_procedures.h"
+#include "ui/service_dialog.h"
 
 struct AlignmentChoices;
 
+inline constexpr DLGPROC GroupAlignProc = RoutedProcedure<SlotGroupAlign>;
+
 class CGroupAlignDialog : public CServiceDialog {
 public:
-    using CServiceDialog::CServiceDialog;
+    CGroupAlignDialog();
 
     INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
     INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;

@@ -1,7 +1,7 @@
 // The user's cartridge alignment choices: written by the group choice dialog, read by the
 // alignment job builder. Every alignment dialog gets the record as its init record.
 #pragma once
-#include "service_dialog.h"
+#include "ui/service_dialog.h"
 
 // Values a group holds before any of its patterns is chosen.
 constexpr LONG kUnsetNarrowGroup = 0xFFFFFE;  // groups A and C (steps of 1)
