@@ -66,14 +66,13 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         return InitDialog(window, reinterpret_cast<HWND>(wParam), reinterpret_cast<void*>(lParam));
     case WM_COMMAND:
-        HandleCommand(window, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-        return 0;
+        // Only clicks command anything; Enter, Esc and the close box arrive as clicks too.
+        return HIWORD(wParam) == BN_CLICKED ? HandleCommand(window, LOWORD(wParam)) : FALSE;
     case WM_SYSCOMMAND:
-        SystemCommand(window, wParam, static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
-        return 0; // the platform's own handling of the command follows
+        // Unless the handler took the command, the platform's own handling follows.
+        return SystemCommand(window, wParam, static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
     case WM_DRAWITEM:
-        DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return 0;
+        return DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -88,10 +87,11 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND /*control*/, UINT /*notification*/)
+INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId)
 {
-    if (ListContains(endCommands, commandId))
-        EndWith(window, commandId);
+    if (!ListContains(endCommands, commandId))
+        return FALSE;
+    EndWith(window, commandId);
     return TRUE;
 }
 
@@ -119,9 +119,9 @@ INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, 
     return TRUE;
 }
 
-INT_PTR CServiceDialog::EndWith(HWND window, INT_PTR result)
+INT_PTR CServiceDialog::EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot)
 {
-    if (initRecord) {
+    if (initRecord && slot == WindowSlotOnEnd::Cleared) {
         initRecord->windowSlot = 0;
         initRecord = nullptr;
     }

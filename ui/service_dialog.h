@@ -1,6 +1,6 @@
 // CServiceDialog: the handler object behind the library's dialogs. A routing procedure hands
-// every message to Dispatch, which maps it to the named operations below; derived classes
-// replace the operations their dialogs need.
+// every message to Dispatch, which maps it to the named operations below and answers the
+// platform what they answer; derived classes replace the operations their dialogs need.
 #pragma once
 #include <windows.h>
 
@@ -9,6 +9,11 @@
 struct DialogInitRecord {
     LONG windowSlot;
 };
+
+// What ending a dialog does to its init record's window slot: cleared, so the record's owner sees
+// that no dialog of its own is up, or kept holding the finished run's window (the alignment
+// choice's and the colour choice's own buttons end their dialogs so).
+enum class WindowSlotOnEnd { Cleared, Kept };
 
 class CServiceDialog {
 public:
@@ -19,14 +24,17 @@ public:
 
     virtual ~CServiceDialog();
     virtual INT_PTR InitDialog(HWND window, HWND focus, void* initRecord);
-    virtual INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    virtual INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification);
+    // Never replaced: every handler answers through the operations below.
+    INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A click (BN_CLICKED) of the button or control commandId; TRUE when it was handled.
+    virtual INT_PTR HandleCommand(HWND window, USHORT commandId);
     virtual HBRUSH ControlColor(HWND window, HDC dc, HWND control, UINT message);
     virtual INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item);
     virtual INT_PTR DropTopmost(HWND window);
     virtual INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y);
     virtual INT_PTR DrawItemIcon(HWND window, int itemId, HICON icon, HDC dc);
-    virtual INT_PTR EndWith(HWND window, INT_PTR result);
+    // The one way a dialog of the library ends: with result, its window slot as slot says.
+    virtual INT_PTR EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot = WindowSlotOnEnd::Cleared);
     virtual HFONT MakeNormalFont(HWND window, LONG weight);
     virtual void ApplyFont(HWND window, const USHORT* ids, HFONT font);
 

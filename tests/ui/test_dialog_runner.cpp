@@ -102,6 +102,48 @@ TEST_F(DialogRunner, SecondRunReusesTheHandlerAndItsFont)
 
 // A dialog is centred over what GetParent names: the owner of a pop-up dialog; a dialog without
 // the pop-up style has no parent to the platform and is centred on the desktop even when owned.
+TEST_F(DialogRunner, ProcedureAnswersWhatTheHandlerAnswersAndOnlyClicksCommand)
+{
+    struct Answer {
+        const char* label;
+        UINT message;
+        WPARAM wParam;
+        const DRAWITEMSTRUCT* item;
+        INT_PTR expected;
+    };
+    DRAWITEMSTRUCT frame = {};
+    frame.CtlID = IDC_PICTURE_FRAME;
+    frame.itemAction = ODA_DRAWENTIRE;
+    DRAWITEMSTRUCT undrawn = {};
+    undrawn.CtlID = IDC_ALIGN_TEXT1;
+    const Answer answers[] = {
+        {"double click of an ending button", WM_COMMAND, MAKEWPARAM(IDC_ALIGN, BN_DOUBLECLICKED), nullptr, FALSE},
+        {"focus on an ending button", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_SETFOCUS), nullptr, FALSE},
+        {"click of an item that ends nothing", WM_COMMAND, MAKEWPARAM(IDC_LOGO, BN_CLICKED), nullptr, FALSE},
+        {"system command other than close", WM_SYSCOMMAND, SC_KEYMENU, nullptr, FALSE},
+        {"owner-drawn frame", WM_DRAWITEM, IDC_PICTURE_FRAME, &frame, TRUE},
+        {"item the page does not draw", WM_DRAWITEM, IDC_ALIGN_TEXT1, &undrawn, FALSE},
+    };
+    DialogInitRecord record = {};
+    LONG slotAfterAnswers = 0;
+    INT_PTR clickAnswer = FALSE;
+    DialogScript script(FailTest());
+    script.Expect(kAlignHeads, {[&](DialogDriver& dialog) {
+                      for (const Answer& a : answers) {
+                          SCOPED_TRACE(a.label);
+                          EXPECT_EQ(AlignStartProc(dialog.Window(), a.message, a.wParam,
+                                                   reinterpret_cast<LPARAM>(a.item)),
+                                    a.expected);
+                      }
+                      slotAfterAnswers = record.windowSlot;
+                      clickAnswer = AlignStartProc(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_ALIGN, BN_CLICKED), 0);
+                  }});
+    EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, AlignStartProc, &record), IDC_ALIGN);
+    EXPECT_NE(slotAfterAnswers, 0) << "a message other than a click ended the page";
+    EXPECT_EQ(clickAnswer, TRUE);
+    EXPECT_EQ(record.windowSlot, 0);
+}
+
 TEST_F(DialogRunner, CentredOverTheReferenceAndClampedAtTheTopLeft)
 {
     struct Placement {

@@ -71,7 +71,7 @@ INT_PTR CGroupAlignDialog::InitDialog(HWND window, HWND focus, void* record)
     return result;
 }
 
-INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId, HWND /*control*/, UINT /*notification*/)
+INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId)
 {
     if (const PatternGroup* group = GroupOf(commandId)) {
         ::CheckRadioButton(window, group->first, group->last, commandId);
@@ -86,22 +86,21 @@ INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId, HWND /*c
             AlignmentChoices* choices = Choices();
             choices->averageAC = (choices->groupA + choices->groupC) / 2;
             choices->averageBD = (choices->groupB + choices->groupD) / 2;
-            // Ended directly: the record's window slot keeps the handle of this run.
-            ::EndDialog(window, IDC_CONTINUE);
+            EndWith(window, IDC_CONTINUE, WindowSlotOnEnd::Kept);
         }
         return TRUE;
     case IDCANCEL:
-        ::EndDialog(window, IDCANCEL);
+        EndWith(window, IDCANCEL, WindowSlotOnEnd::Kept);
         return TRUE;
     default:
-        return TRUE;
+        return FALSE;
     }
 }
 
 INT_PTR CGroupAlignDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, SHORT /*y*/)
 {
-    // The platform turns the close command into Cancel afterwards in every case; this only
-    // clears the window slot of a completed record first.
+    // The close box always cancels: a completed record's dialog ends here with its window slot
+    // cleared; otherwise the platform turns the close command into Cancel.
     if (command != SC_CLOSE || !AllGroupsChosen())
         return FALSE;
     EndWith(window, IDCANCEL);

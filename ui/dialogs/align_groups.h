@@ -14,7 +14,7 @@ public:
     CGroupAlignDialog();
 
     INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
-    INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;
+    INT_PTR HandleCommand(HWND window, USHORT commandId) override;
     INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y) override;
 
 private:

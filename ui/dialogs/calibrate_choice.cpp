@@ -16,7 +16,7 @@ CColorChoiceDialog::CColorChoiceDialog() : CServiceDialog(0, 0, kFontItems, kEnd
 {
 }
 
-INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)
+INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId)
 {
     // The radio buttons check themselves; which one was picked is not kept.
     if (commandId >= IDC_PAIR_A && commandId <= IDC_PAIR_I) {
@@ -24,12 +24,11 @@ INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId, HWND co
         return TRUE;
     }
     if (commandId == IDC_CALIBRATE_DONE) {
-        // Ended directly: the record's window slot keeps the handle of this run.
         if (choiceMade)
-            ::EndDialog(window, IDC_CALIBRATE_DONE);
+            EndWith(window, IDC_CALIBRATE_DONE, WindowSlotOnEnd::Kept);
         return TRUE;
     }
-    return CServiceDialog::HandleCommand(window, commandId, control, notification);
+    return CServiceDialog::HandleCommand(window, commandId);
 }
 
 INT_PTR CColorChoiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)

@@ -11,7 +11,7 @@ class CColorChoiceDialog : public CServiceDialog {
 public:
     CColorChoiceDialog();
 
-    INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;
+    INT_PTR HandleCommand(HWND window, USHORT commandId) override;
     INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item) override;
 
 private:

@@ -66,7 +66,7 @@ void CPrinterServiceDialog::HideCalibrationWithoutSupport(HWND window) const
     }
 }
 
-INT_PTR CPrinterServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification)
+INT_PTR CPrinterServiceDialog::HandleCommand(HWND window, USHORT commandId)
 {
     MenuService MenuServices::*service = nullptr;
     switch (commandId) {
@@ -80,7 +80,7 @@ INT_PTR CPrinterServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND
         service = &MenuServices::calibrate;
         break;
     default:
-        return CServiceDialog::HandleCommand(window, commandId, control, notification);
+        return CServiceDialog::HandleCommand(window, commandId);
     }
     // The service runs its dialogs nested in this one and returns here; its result is not looked at.
     if (g_services && g_services->*service)

@@ -34,7 +34,7 @@ public:
     // The init record is the caller's 256-byte buffer holding the queue name; once the name is
     // copied out, its first four bytes serve as the window slot.
     INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
-    INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification) override;
+    INT_PTR HandleCommand(HWND window, USHORT commandId) override;
 
 private:
     void HideCalibrationWithoutSupport(HWND window) const;
