@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kNameCapacity = 64; // names keep at most 63 characters
 constexpr ULONG kLargestId = 0xFFFF;
 
 // Resource ids are 16 bits: a record number that carries the id past them names no record
@@ -68,15 +67,15 @@ CToolboxCap::~CToolboxCap() = default; // members go in reverse: model names, th
 int CToolboxCap::Init()
 {
     m_count = 0;
-    char realname[kNameCapacity] = {};
-    char model[kNameCapacity] = {};
+    char realname[CAP_NAME_CAPACITY] = {};
+    char model[CAP_NAME_CAPACITY] = {};
     for (unsigned base = CAP_FIRST_BASE_ID; base <= CAP_LAST_BASE_ID; base += CAP_BLOCK_STEP) {
         for (unsigned i = 0; i < CAP_NAMES_PER_BLOCK; ++i) {
-            if (LoadModuleString(base + i, realname, kNameCapacity) <= 0 || realname[0] == '\0')
+            if (LoadModuleString(base + i, realname, CAP_NAME_CAPACITY) <= 0 || realname[0] == '\0')
                 break;
             m_realnames.Add(realname);
             m_baseIds[m_count++] = static_cast<LONG>(base);
-            if (LoadModuleString(base + i + CAP_MODEL_NAME_OFFSET, model, kNameCapacity) > 0)
+            if (LoadModuleString(base + i + CAP_MODEL_NAME_OFFSET, model, CAP_NAME_CAPACITY) > 0)
                 m_modelNames.Add(model);
         }
     }

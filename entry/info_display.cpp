@@ -3,7 +3,7 @@
 
 #include "capability/model_record.h"
 #include "platform/module_instance.h"
-#include "qzw9svb/cs_memutil.h"
+#include "platform/text_field.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
@@ -14,11 +14,7 @@
 
 namespace {
 
-constexpr int kTitleCapacity = 80;
-constexpr int kTextCapacity = 256;
-// Pictures of the page when the model's hardware-picture record names none.
-constexpr USHORT kDefaultFirstPicture = 2752;
-constexpr USHORT kDefaultSecondPicture = 18;
+constexpr int kTitleCapacity = 80; // the title is a short string of the sibling module
 
 struct HardwarePictures {
     USHORT first;
@@ -31,9 +27,9 @@ HardwarePictures ReadHardwarePictures(const char* queue)
     ReadModelRecord(queue, CapRecordHardwarePictures, record, sizeof(record));
     HardwarePictures pictures = {static_cast<USHORT>(record[0]), static_cast<USHORT>(record[1])};
     if (record[0] == 0)
-        pictures.first = kDefaultFirstPicture;
+        pictures.first = IDB_HARDWARE_DEFAULT;
     if (record[1] == 0)
-        pictures.second = kDefaultSecondPicture;
+        pictures.second = IDB_HARDWARE_DEFAULT_ALT;
     return pictures;
 }
 
@@ -56,7 +52,7 @@ void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitR
     HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
     if (!sibling)
         return;
-    char text[kTextCapacity] = "";
+    char text[kTextFieldSize] = "";
     ::LoadStringA(sibling, textId, text, sizeof(text));
     ShowInfoDialog(parent, text, titleId, windowRecord, TitledTextPageProc);
     ::FreeLibrary(sibling);

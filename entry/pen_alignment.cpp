@@ -2,13 +2,10 @@
 #include "pen_alignment.h"
 
 #include "alignment_job.h"
-#include "capability/model_record.h"
 #include "capability/service_type.h"
 #include "job_output.h"
-#include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
-#include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "ui/dialog_table.h"

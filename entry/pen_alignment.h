@@ -21,6 +21,6 @@ public:
 
 private:
     AlignmentChoices choices;
-    char queueName[kNameFieldSize];
+    char queueName[kTextFieldSize];
     HWND parentWindow;
 };

@@ -13,19 +13,17 @@
 
 namespace {
 
-constexpr ULONG kLeadInBytes = 600; // zeros the printer takes before the type-7 cleaning job
-
 // Sends stored job 130 behind the lead-in, as one document.
 void SendLevel2WithLeadIn(const char* queue)
 {
     ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), JOB_CLEAN_LEVEL2);
     if (!job.Bytes())
         return;
-    DWORD total = kLeadInBytes + job.Size();
+    DWORD total = kLeadInSize + job.Size();
     auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
     if (!document)
         return;
-    CSCopyMemory(job.Bytes(), document + kLeadInBytes, job.Size());
+    CSCopyMemory(job.Bytes(), document + kLeadInSize, job.Size());
     SendJobBuffer(queue, document, total);
     ::HeapFree(::GetProcessHeap(), 0, document);
 }

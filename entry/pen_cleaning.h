@@ -30,6 +30,6 @@ private:
     void Escalate(const Dialogs& dialogs, bool withTestPage);
 
     DialogInitRecord dialog; // the init record of every cleaning dialog
-    char queueName[kNameFieldSize];
+    char queueName[kTextFieldSize];
     HWND parentWindow;
 };

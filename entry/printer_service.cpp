@@ -15,15 +15,15 @@ const MenuServices kMenuServices = {AlignPenService, CleanPenService, CalibrateC
 // The menu's init record: the queue name, copied out by the dialog before it reuses the first
 // bytes as its window slot, and a second field left empty.
 struct PrinterServiceRecord {
-    char queue[kNameFieldSize];
-    char spare[kNameFieldSize];
+    char queue[kTextFieldSize];
+    char spare[kTextFieldSize];
 };
 
 } // namespace
 
 extern "C" void QZ_CALL PrinterService(HWND parent, HINSTANCE /*unused1*/, char* commandLine, int /*unused2*/)
 {
-    if (!commandLine || !FitsNameField(commandLine))
+    if (!commandLine || !FitsTextField(commandLine))
         return;
     PrinterServiceRecord record = {};
     CSStrcpy(record.queue, commandLine);

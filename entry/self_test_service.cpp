@@ -12,11 +12,10 @@
 
 namespace {
 
-// The whole document of self-test type 10: a run of zeros for the printer to wake on, then the
-// command that prints the test page (ESC &i5W with its five data bytes), then two zeros.
-constexpr size_t kTestBufferSize = 612;
-constexpr size_t kTestCommandOffset = 600;
+// The whole document of the built self-test page: the lead-in, then the command that prints the
+// test page (ESC &i5W with its five data bytes), then two zeros.
 constexpr unsigned char kTestCommand[] = {0x1B, '&', 'i', '5', 'W', 0x04, 0x9C, 0x00, 0x00, 0x00};
+constexpr size_t kTestBufferSize = kLeadInSize + sizeof(kTestCommand) + 2;
 
 struct SelfTestVariant {
     SelfTestType type;
@@ -39,11 +38,11 @@ int SendTestPage(const char* queue, SelfTestType type)
     case SelfTestBuiltPage: {
         unsigned char buffer[kTestBufferSize] = {};
         for (size_t i = 0; i < sizeof(kTestCommand); ++i)
-            buffer[kTestCommandOffset + i] = kTestCommand[i];
+            buffer[kLeadInSize + i] = kTestCommand[i];
         return SendJobBuffer(queue, buffer, sizeof(buffer));
     }
     default:
-        return 0; // type 8 confirms the page but has no job of its own
+        return 0; // the confirmed page has no job of its own
     }
 }
 

@@ -23,7 +23,7 @@ namespace {
 
 template <const DialogPage& page> CServiceDialog* NewPage() noexcept
 {
-    return new (std::nothrow) CServiceDialog(page.pictureId, 0, page.fontItems, page.endCommands);
+    return new (std::nothrow) CServiceDialog(page.pictureId, page.fontItems, page.endCommands);
 }
 
 template <class Handler> CServiceDialog* New() noexcept

@@ -20,10 +20,9 @@ bool ListContains(const USHORT* list, USHORT id)
 
 } // namespace
 
-CServiceDialog::CServiceDialog(USHORT pictureId, LONG keepNotTopmost, const USHORT* fontItems,
-                               const USHORT* endCommands)
-    : normalFont(nullptr), icon(nullptr), initRecord(nullptr), keepNotTopmost(keepNotTopmost), picture(nullptr),
-      pictureId(pictureId), fontItems(fontItems), endCommands(endCommands), logo(nullptr)
+CServiceDialog::CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands)
+    : normalFont(nullptr), initRecord(nullptr), picture(nullptr), pictureId(pictureId), fontItems(fontItems),
+      endCommands(endCommands), logo(nullptr)
 {
 }
 
@@ -35,12 +34,10 @@ CServiceDialog::~CServiceDialog()
         ::DeleteObject(picture);
     if (logo)
         ::DeleteObject(logo);
-    if (icon)
-        ::DestroyIcon(icon);
     initRecord = nullptr;
 }
 
-INT_PTR CServiceDialog::InitDialog(HWND window, HWND /*focus*/, void* record)
+INT_PTR CServiceDialog::InitDialog(HWND window, void* record)
 {
     initRecord = static_cast<DialogInitRecord*>(record);
     if (initRecord)
@@ -64,15 +61,15 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_INITDIALOG:
-        return InitDialog(window, reinterpret_cast<HWND>(wParam), reinterpret_cast<void*>(lParam));
+        return InitDialog(window, reinterpret_cast<void*>(lParam));
     case WM_COMMAND:
         // Only clicks command anything; Enter, Esc and the close box arrive as clicks too.
         return HIWORD(wParam) == BN_CLICKED ? HandleCommand(window, LOWORD(wParam)) : FALSE;
     case WM_SYSCOMMAND:
         // Unless the handler took the command, the platform's own handling follows.
-        return SystemCommand(window, wParam, static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
+        return SystemCommand(window, wParam);
     case WM_DRAWITEM:
-        return DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -80,8 +77,7 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<INT_PTR>(
-            ControlColor(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message));
+        return reinterpret_cast<INT_PTR>(ControlColor(reinterpret_cast<HDC>(wParam), message));
     default:
         return 0;
     }
@@ -95,7 +91,7 @@ INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId)
     return TRUE;
 }
 
-HBRUSH CServiceDialog::ControlColor(HWND /*window*/, HDC dc, HWND /*control*/, UINT message)
+HBRUSH CServiceDialog::ControlColor(HDC dc, UINT message)
 {
     // Edit fields and lists keep the platform's colours; everything else shows the button face.
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush())
@@ -104,14 +100,7 @@ HBRUSH CServiceDialog::ControlColor(HWND /*window*/, HDC dc, HWND /*control*/, U
     return DialogObjects.ButtonFaceBrush();
 }
 
-INT_PTR CServiceDialog::DropTopmost(HWND window)
-{
-    if (keepNotTopmost)
-        ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    return TRUE;
-}
-
-INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, SHORT /*y*/)
+INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command)
 {
     if (command != SC_CLOSE)
         return FALSE;

@@ -17,22 +17,21 @@ enum class WindowSlotOnEnd { Cleared, Kept };
 
 class CServiceDialog {
 public:
-    // fontItems and endCommands are zero-terminated id lists held as constant data (not owned).
-    CServiceDialog(USHORT pictureId, LONG keepNotTopmost, const USHORT* fontItems, const USHORT* endCommands);
+    // pictureId names the bitmap of the picture item (0: none); fontItems and endCommands are
+    // zero-terminated id lists held as constant data (not owned).
+    CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands);
     CServiceDialog(const CServiceDialog&) = delete;
     CServiceDialog& operator=(const CServiceDialog&) = delete;
 
     virtual ~CServiceDialog();
-    virtual INT_PTR InitDialog(HWND window, HWND focus, void* initRecord);
+    virtual INT_PTR InitDialog(HWND window, void* initRecord);
     // Never replaced: every handler answers through the operations below.
     INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // A click (BN_CLICKED) of the button or control commandId; TRUE when it was handled.
     virtual INT_PTR HandleCommand(HWND window, USHORT commandId);
-    virtual HBRUSH ControlColor(HWND window, HDC dc, HWND control, UINT message);
-    virtual INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item);
-    virtual INT_PTR DropTopmost(HWND window);
-    virtual INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y);
-    virtual INT_PTR DrawItemIcon(HWND window, int itemId, HICON icon, HDC dc);
+    virtual HBRUSH ControlColor(HDC dc, UINT message);
+    virtual INT_PTR DrawItem(const DRAWITEMSTRUCT* item);
+    virtual INT_PTR SystemCommand(HWND window, WPARAM command);
     // The one way a dialog of the library ends: with result, its window slot as slot says.
     virtual INT_PTR EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot = WindowSlotOnEnd::Cleared);
     virtual HFONT MakeNormalFont(HWND window, LONG weight);
@@ -40,9 +39,7 @@ public:
 
 protected:
     HFONT normalFont;
-    HICON icon;
     DialogInitRecord* initRecord;
-    LONG keepNotTopmost;
     HBITMAP picture;
     USHORT pictureId;
     const USHORT* fontItems;

@@ -147,8 +147,8 @@ private:
 // A handler that only answers WM_INITDIALOG, to see where the procedure alone puts the menu.
 class InertHandler : public CServiceDialog {
 public:
-    InertHandler() : CServiceDialog(0, 0, nullptr, nullptr) {}
-    INT_PTR InitDialog(HWND, HWND, void*) override { return TRUE; }
+    InertHandler() : CServiceDialog(0, nullptr, nullptr) {}
+    INT_PTR InitDialog(HWND, void*) override { return TRUE; }
 };
 
 } // namespace

@@ -7,8 +7,7 @@
 
 namespace {
 
-const USHORT kFontItems[] = {IDC_ALIGN_GROUPS_TEXT1, IDC_ALIGN_GROUPS_TEXT2, IDC_ALIGN_GROUPS_TEXT3,
-                             IDC_ALIGN_GROUPS_TEXT4, 0};
+const USHORT kFontItems[] = {IDC_ALIGN_GROUPS_TEXT1, IDC_ALIGN_GROUPS_TEXT2, 0};
 
 // A group's radio buttons run from first to last; the middle one means 0, each step away from
 // it is worth step.
@@ -40,7 +39,7 @@ const PatternGroup* GroupOf(USHORT commandId)
 } // namespace
 
 // No picture; the buttons end the dialog themselves, so no end commands.
-CGroupAlignDialog::CGroupAlignDialog() : CServiceDialog(0, 0, kFontItems, nullptr)
+CGroupAlignDialog::CGroupAlignDialog() : CServiceDialog(0, kFontItems, nullptr)
 {
 }
 
@@ -61,9 +60,9 @@ bool CGroupAlignDialog::AllGroupsChosen() const
     return true;
 }
 
-INT_PTR CGroupAlignDialog::InitDialog(HWND window, HWND focus, void* record)
+INT_PTR CGroupAlignDialog::InitDialog(HWND window, void* record)
 {
-    const INT_PTR result = CServiceDialog::InitDialog(window, focus, record);
+    const INT_PTR result = CServiceDialog::InitDialog(window, record);
     // Every run starts with no group chosen, whatever the record held before.
     if (AlignmentChoices* choices = Choices())
         for (const PatternGroup& group : kGroups)
@@ -97,7 +96,7 @@ INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId)
     }
 }
 
-INT_PTR CGroupAlignDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, SHORT /*y*/)
+INT_PTR CGroupAlignDialog::SystemCommand(HWND window, WPARAM command)
 {
     // The close box always cancels: a completed record's dialog ends here with its window slot
     // cleared; otherwise the platform turns the close command into Cancel.

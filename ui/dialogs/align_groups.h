@@ -13,9 +13,9 @@ class CGroupAlignDialog : public CServiceDialog {
 public:
     CGroupAlignDialog();
 
-    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+    INT_PTR InitDialog(HWND window, void* initRecord) override;
     INT_PTR HandleCommand(HWND window, USHORT commandId) override;
-    INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y) override;
+    INT_PTR SystemCommand(HWND window, WPARAM command) override;
 
 private:
     AlignmentChoices* Choices() const;

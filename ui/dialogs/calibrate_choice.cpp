@@ -1,9 +1,7 @@
 // The colour calibration choice: picks, the finish button and the colour squares.
 #include "calibrate_choice.h"
 
-#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/bitmap_drawing.h"
 
 namespace {
 
@@ -12,7 +10,7 @@ const USHORT kEndCommands[] = {IDC_CALIBRATE_DONE, IDCANCEL, 0};
 
 } // namespace
 
-CColorChoiceDialog::CColorChoiceDialog() : CServiceDialog(0, 0, kFontItems, kEndCommands)
+CColorChoiceDialog::CColorChoiceDialog() : CServiceDialog(0, kFontItems, kEndCommands)
 {
 }
 
@@ -31,16 +29,10 @@ INT_PTR CColorChoiceDialog::HandleCommand(HWND window, USHORT commandId)
     return CServiceDialog::HandleCommand(window, commandId);
 }
 
-INT_PTR CColorChoiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)
+INT_PTR CColorChoiceDialog::DrawItem(const DRAWITEMSTRUCT* item)
 {
-    if (!item || item->CtlID < IDC_SQUARE_FIRST || item->CtlID > IDC_SQUARE_LAST)
-        return CServiceDialog::DrawItem(window, item);
-    // The library carries no square bitmap: the squares stay blank and the printed page shows
-    // the colours.
-    HBITMAP square = ::LoadBitmapA(ModuleInstance, MAKEINTRESOURCEA(IDB_COLOR_SQUARE));
-    if (square) {
-        DrawBitmapFitted(square, item);
-        ::DeleteObject(square);
-    }
-    return TRUE;
+    // The squares stay blank: the printed page shows the colours.
+    if (item && item->CtlID >= IDC_SQUARE_FIRST && item->CtlID <= IDC_SQUARE_LAST)
+        return TRUE;
+    return CServiceDialog::DrawItem(item);
 }

@@ -12,7 +12,7 @@ public:
     CColorChoiceDialog();
 
     INT_PTR HandleCommand(HWND window, USHORT commandId) override;
-    INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item) override;
+    INT_PTR DrawItem(const DRAWITEMSTRUCT* item) override;
 
 private:
     // Set by the first pick and kept for every later run: the choice itself is printed, not stored.

@@ -31,28 +31,28 @@ int QueryPrinterPort(const char* queue, char* portName)
     if (!port)
         port = "";
     // A longer name than the buffer holds is cut, still terminated.
-    strncpy(portName, port, CPrinterServiceDialog::kNameCapacity - 1);
-    portName[CPrinterServiceDialog::kNameCapacity - 1] = '\0';
+    strncpy(portName, port, kTextFieldSize - 1);
+    portName[kTextFieldSize - 1] = '\0';
     return 1;
 }
 
 CPrinterServiceDialog::CPrinterServiceDialog()
-    : CServiceDialog(0, 0, kNoFontItems, kEndCommands), printerName(), portName()
+    : CServiceDialog(0, kNoFontItems, kEndCommands), printerName(), portName()
 {
 }
 
-INT_PTR CPrinterServiceDialog::InitDialog(HWND window, HWND focus, void* record)
+INT_PTR CPrinterServiceDialog::InitDialog(HWND window, void* record)
 {
     // A name that fills the whole buffer has no room for its terminator and opens no queue.
     printerName[0] = '\0';
     if (const char* name = static_cast<const char*>(record))
-        if (memchr(name, '\0', kNameCapacity))
+        if (FitsTextField(name))
             strcpy(printerName, name);
 
     portName[0] = '\0';
     QueryPrinterPort(printerName, portName);
     HideCalibrationWithoutSupport(window);
-    return CServiceDialog::InitDialog(window, focus, record);
+    return CServiceDialog::InitDialog(window, record);
 }
 
 void CPrinterServiceDialog::HideCalibrationWithoutSupport(HWND window) const

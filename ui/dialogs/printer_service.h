@@ -1,6 +1,7 @@
 // The printer service menu (template 189), CPrinterServiceDialog: it stays open while the
 // services it starts run their own dialogs, owned by the menu.
 #pragma once
+#include "platform/text_field.h"
 #include "qzw9svb/cs_platform.h"
 #include "ui/dialog_procedures.h"
 #include "ui/service_dialog.h"
@@ -27,18 +28,16 @@ int QueryPrinterPort(const char* queue, char* portName);
 
 class CPrinterServiceDialog : public CServiceDialog {
 public:
-    static constexpr size_t kNameCapacity = 256;
-
     CPrinterServiceDialog();
 
     // The init record is the caller's 256-byte buffer holding the queue name; once the name is
     // copied out, its first four bytes serve as the window slot.
-    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+    INT_PTR InitDialog(HWND window, void* initRecord) override;
     INT_PTR HandleCommand(HWND window, USHORT commandId) override;
 
 private:
     void HideCalibrationWithoutSupport(HWND window) const;
 
-    char printerName[kNameCapacity];
-    char portName[kNameCapacity];
+    char printerName[kTextFieldSize];
+    char portName[kTextFieldSize];
 };

@@ -4,14 +4,13 @@
 
 #include <new>
 
+#include "platform/text_field.h"
 #include "resources/dialog_ids.h"
 #include "ui/dialog_object_table.h"
 #include "ui/sibling_strings.h"
 
 namespace {
 
-constexpr int kStringCapacity = 256;
-constexpr LONG kKeepNotTopmost = 1;
 const USHORT kFontItems[] = {IDC_SELF_TEST_TEXT, 0};
 const USHORT kEndCommands[] = {IDOK, IDCANCEL, 0};
 
@@ -20,15 +19,15 @@ void SetTextFrom(HMODULE module, UINT stringId, HWND target)
 {
     if (!stringId)
         return;
-    char text[kStringCapacity];
-    ::LoadStringA(module, stringId, text, kStringCapacity);
+    char text[kTextFieldSize];
+    ::LoadStringA(module, stringId, text, kTextFieldSize);
     ::SetWindowTextA(target, text);
 }
 
 } // namespace
 
 CSelfTestDialog::CSelfTestDialog(USHORT titleId, USHORT textId, USHORT buttonId)
-    : CServiceDialog(IDB_SELF_TEST, kKeepNotTopmost, kFontItems, kEndCommands), titleId(titleId), textId(textId),
+    : CServiceDialog(IDB_SELF_TEST, kFontItems, kEndCommands), titleId(titleId), textId(textId),
       buttonId(buttonId)
 {
 }
@@ -43,7 +42,7 @@ void InstallSelfTestDialog(USHORT titleId, USHORT textId)
     DialogObjects.Install(SlotSelfTest, new (std::nothrow) CSelfTestDialog(titleId, textId, IDS_SELF_TEST_PRINT_BUTTON));
 }
 
-INT_PTR CSelfTestDialog::InitDialog(HWND window, HWND focus, void* record)
+INT_PTR CSelfTestDialog::InitDialog(HWND window, void* record)
 {
     if (HMODULE sibling = ::LoadLibraryA(kSiblingModuleName)) {
         SetTextFrom(sibling, titleId, window);
@@ -51,5 +50,5 @@ INT_PTR CSelfTestDialog::InitDialog(HWND window, HWND focus, void* record)
         SetTextFrom(sibling, buttonId, ::GetDlgItem(window, IDOK));
         ::FreeLibrary(sibling);
     }
-    return CServiceDialog::InitDialog(window, focus, record);
+    return CServiceDialog::InitDialog(window, record);
 }

@@ -13,7 +13,7 @@ public:
     // text's font and the ending buttons are the same for every self-test page.
     CSelfTestDialog(USHORT titleId, USHORT textId, USHORT buttonId);
 
-    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+    INT_PTR InitDialog(HWND window, void* initRecord) override;
 
 private:
     USHORT titleId;

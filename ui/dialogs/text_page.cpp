@@ -8,15 +8,13 @@
 
 namespace {
 
-constexpr LONG kKeepNotTopmost = 1;
-// The page's template has no self-test text item, so its text keeps the dialog font.
-const USHORT kFontItems[] = {IDC_SELF_TEST_TEXT, 0};
+// The page's text keeps the dialog font: no item gets the normal one.
 const USHORT kEndCommands[] = {IDOK, 0};
 
 } // namespace
 
 CTextPageDialog::CTextPageDialog(USHORT pictureId)
-    : CServiceDialog(pictureId, kKeepNotTopmost, kFontItems, kEndCommands)
+    : CServiceDialog(pictureId, nullptr, kEndCommands)
 {
 }
 
@@ -25,7 +23,7 @@ void InstallTextPageDialog(DialogSlot slot, USHORT pictureId)
     DialogObjects.Install(slot, new (std::nothrow) CTextPageDialog(pictureId));
 }
 
-INT_PTR CTextPageDialog::InitDialog(HWND window, HWND focus, void* record)
+INT_PTR CTextPageDialog::InitDialog(HWND window, void* record)
 {
     const auto* page = static_cast<const TextPageInitRecord*>(record);
     DialogInitRecord* windowRecord = nullptr;
@@ -36,5 +34,5 @@ INT_PTR CTextPageDialog::InitDialog(HWND window, HWND focus, void* record)
             ::SetWindowTextA(window, page->title);
         windowRecord = page->windowRecord;
     }
-    return CServiceDialog::InitDialog(window, focus, windowRecord);
+    return CServiceDialog::InitDialog(window, windowRecord);
 }

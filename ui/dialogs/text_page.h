@@ -23,7 +23,7 @@ public:
     // information page.
     explicit CTextPageDialog(USHORT pictureId);
 
-    INT_PTR InitDialog(HWND window, HWND focus, void* initRecord) override;
+    INT_PTR InitDialog(HWND window, void* initRecord) override;
 };
 
 // Installs a page object showing the picture for the next run in slot (the text page's or the
