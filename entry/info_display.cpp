@@ -60,19 +60,18 @@ void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitR
 
 extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
-        return 0;
-    HardwarePictures pictures = ReadHardwarePictures(queue);
-    DialogInitRecord windowRecord = {};
-    if (variant > 0) {
-        InstallTextPageDialog(SlotTextPage, pictures.first);
-        ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
-    } else {
-        InstallTextPageDialog(SlotTitledTextPage, pictures.second);
-        ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
-    }
-    return 1;
+    return RunAdmitted(queue, nullptr, [&] {
+        HardwarePictures pictures = ReadHardwarePictures(queue);
+        DialogInitRecord windowRecord = {};
+        if (variant > 0) {
+            InstallTextPageDialog(SlotTextPage, pictures.first);
+            ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
+        } else {
+            InstallTextPageDialog(SlotTitledTextPage, pictures.second);
+            ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
+        }
+        return 1;
+    });
 }
 
 extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictureSelector, HWND parent)

@@ -59,24 +59,23 @@ int CPenAlignment::AlignAutomatically()
 // sake; no alignment step needs them.
 extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int /*unused*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
-        return 0;
-    CPenAlignment alignment(queue, parent);
-    ServiceType type = ReadServiceType(queue);
-    int result = type.fromQueue ? 1 : 0;
-    switch (type.alignment) {
-    case AlignmentPatternsFamily1:
-    case AlignmentPatternsFamily3:
-    case AlignmentPatternsFamily4:
-        alignment.AlignWithPatternPages();
-        break;
-    case AlignmentAutomatic:
-        alignment.AlignAutomatically();
-        break;
-    default:
-        result = 0;
-        break;
-    }
-    return result;
+    return RunAdmitted(queue, text, [&] {
+        CPenAlignment alignment(queue, parent);
+        ServiceType type = ReadServiceType(queue);
+        int result = type.fromQueue ? 1 : 0;
+        switch (type.alignment) {
+        case AlignmentPatternsFamily1:
+        case AlignmentPatternsFamily3:
+        case AlignmentPatternsFamily4:
+            alignment.AlignWithPatternPages();
+            break;
+        case AlignmentAutomatic:
+            alignment.AlignAutomatically();
+            break;
+        default:
+            result = 0;
+            break;
+        }
+        return result;
+    });
 }

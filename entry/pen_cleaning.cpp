@@ -95,16 +95,15 @@ int CPenCleaning::CleanWithLeadIn()
 // sake; no cleaning step needs them.
 extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int /*unused*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
-        return 0;
-    CPenCleaning cleaning(queue, parent);
-    switch (ReadServiceType(queue).cleaning) {
-    case CleaningCartridge:
-        return cleaning.CleanCartridge();
-    case CleaningLeadIn:
-        return cleaning.CleanWithLeadIn();
-    default:
-        return cleaning.CleanStandard();
-    }
+    return RunAdmitted(queue, text, [&] {
+        CPenCleaning cleaning(queue, parent);
+        switch (ReadServiceType(queue).cleaning) {
+        case CleaningCartridge:
+            return cleaning.CleanCartridge();
+        case CleaningLeadIn:
+            return cleaning.CleanWithLeadIn();
+        default:
+            return cleaning.CleanStandard();
+        }
+    });
 }

@@ -50,18 +50,17 @@ int SendTestPage(const char* queue, SelfTestType type)
 
 extern "C" int QZ_CALL PrintSelfTest(char* queue, char* /*unused1*/, int /*unused2*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
+    return RunAdmitted(queue, nullptr, [&] {
+        SelfTestType type = ReadServiceType(queue).selfTest;
+        for (const SelfTestVariant& variant : kVariants) {
+            if (variant.type != type)
+                continue;
+            InstallSelfTestDialog(variant.titleId, variant.textId);
+            DialogInitRecord record = {};
+            if (ShowDialog(parent, variant.templateId, &record) != IDOK)
+                return 0;
+            return SendTestPage(queue, type);
+        }
         return 0;
-    SelfTestType type = ReadServiceType(queue).selfTest;
-    for (const SelfTestVariant& variant : kVariants) {
-        if (variant.type != type)
-            continue;
-        InstallSelfTestDialog(variant.titleId, variant.textId);
-        DialogInitRecord record = {};
-        if (ShowDialog(parent, variant.templateId, &record) != IDOK)
-            return 0;
-        return SendTestPage(queue, type);
-    }
-    return 0;
+    });
 }

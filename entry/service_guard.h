@@ -33,3 +33,13 @@ public:
 private:
     bool m_acquired;
 };
+
+// Runs service (a callable answering the service's int) with ServiceBusy held, when the flag is
+// free and the call's queue name and text are accepted; answers 0 without running it otherwise.
+template <typename Service> int RunAdmitted(const char* queue, const char* text, Service service)
+{
+    ServiceBusyScope busy;
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
+        return 0;
+    return service();
+}

@@ -19,11 +19,10 @@ extern "C" {
 
 int QZ_CALL PrintInkGauge(char* queue, char* /*unused1*/, int /*unused2*/, HWND /*unused3*/)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
-        return 0;
-    SendStoredJob(queue, JOB_INK_GAUGE); // not carried by this library: nothing is sent
-    return 1;
+    return RunAdmitted(queue, nullptr, [&] {
+        SendStoredJob(queue, JOB_INK_GAUGE); // not carried by this library: nothing is sent
+        return 1;
+    });
 }
 
 int QZ_CALL LaunchUrlBrowser(char* target)
