@@ -2,6 +2,7 @@
 #include "service_type.h"
 
 #include "model_record.h"
+#include "service_type_record.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/toolbox_cap.h"
 

@@ -3,14 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// Layout of the record: twenty little-endian 32-bit words.
-constexpr ULONG kServiceTypeRecordSize = 80;
-constexpr ULONG kAlignmentTypeOffset = 56;
-constexpr ULONG kCleaningTypeOffset = 60;
-constexpr ULONG kSelfTestTypeOffset = 64;
-constexpr ULONG kMibTypeOffset = 76;
-constexpr ULONG kCalibrationFlag = 0x10; // in the first word: the model calibrates colour
-
 // Alignment: a page of patterns and the user's choices (three model families share it), or the
 // printer aligning by itself after a cartridge change. Other values offer no alignment.
 enum AlignmentType : LONG {

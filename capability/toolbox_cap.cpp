@@ -7,7 +7,7 @@
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "resources/resource_ids.h"
-#include "service_type.h"
+#include "service_type_record.h"
 
 namespace {
 
