@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr LONG kNormalWeight = FW_NORMAL;
-
 // True when id is one of the entries of a zero-terminated id list; a null list holds nothing.
 bool ListContains(const USHORT* list, USHORT id)
 {
@@ -18,11 +16,29 @@ bool ListContains(const USHORT* list, USHORT id)
     return false;
 }
 
+// The dialog's own font at normal weight; null when the dialog has no font or it cannot be read.
+HFONT MakeNormalFont(HWND window)
+{
+    HFONT dialogFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    LOGFONTA description;
+    if (!dialogFont || !::GetObjectA(dialogFont, sizeof(description), &description))
+        return nullptr;
+    description.lfWeight = FW_NORMAL;
+    return ::CreateFontIndirectA(&description);
+}
+
+// Gives every item of the list the font, without redrawing; an id without an item does nothing.
+void ApplyFont(HWND window, const USHORT* ids, HFONT font)
+{
+    for (; ids && *ids; ++ids)
+        ::SendDlgItemMessageA(window, *ids, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 } // namespace
 
 CServiceDialog::CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands)
-    : normalFont(nullptr), initRecord(nullptr), picture(nullptr), pictureId(pictureId), fontItems(fontItems),
-      endCommands(endCommands), logo(nullptr)
+    : initRecord(nullptr), normalFont(nullptr), picture(nullptr), logo(nullptr), pictureId(pictureId),
+      fontItems(fontItems), endCommands(endCommands)
 {
 }
 
@@ -34,7 +50,6 @@ CServiceDialog::~CServiceDialog()
         ::DeleteObject(picture);
     if (logo)
         ::DeleteObject(logo);
-    initRecord = nullptr;
 }
 
 INT_PTR CServiceDialog::InitDialog(HWND window, void* record)
@@ -45,7 +60,7 @@ INT_PTR CServiceDialog::InitDialog(HWND window, void* record)
 
     // Made once per object: later runs of its dialogs reuse the first run's font.
     if (!normalFont)
-        normalFont = MakeNormalFont(window, kNormalWeight);
+        normalFont = MakeNormalFont(window);
     if (normalFont && fontItems)
         ApplyFont(window, fontItems, normalFont);
 
@@ -63,7 +78,8 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         return InitDialog(window, reinterpret_cast<void*>(lParam));
     case WM_COMMAND:
-        // Only clicks command anything; Enter, Esc and the close box arrive as clicks too.
+        // Only clicks command anything. Enter and Esc arrive as clicks too, and so does a close
+        // command that SystemCommand leaves to the platform.
         return HIWORD(wParam) == BN_CLICKED ? HandleCommand(window, LOWORD(wParam)) : FALSE;
     case WM_SYSCOMMAND:
         // Unless the handler took the command, the platform's own handling follows.
@@ -91,7 +107,7 @@ INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId)
     return TRUE;
 }
 
-HBRUSH CServiceDialog::ControlColor(HDC dc, UINT message)
+HBRUSH CServiceDialog::ControlColor(HDC dc, UINT message) const
 {
     // Edit fields and lists keep the platform's colours; everything else shows the button face.
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush())
@@ -108,27 +124,11 @@ INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command)
     return TRUE;
 }
 
-INT_PTR CServiceDialog::EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot)
+void CServiceDialog::EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot)
 {
     if (initRecord && slot == WindowSlotOnEnd::Cleared) {
         initRecord->windowSlot = 0;
         initRecord = nullptr;
     }
-    return ::EndDialog(window, result);
-}
-
-HFONT CServiceDialog::MakeNormalFont(HWND window, LONG weight)
-{
-    HFONT dialogFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
-    LOGFONTA description;
-    if (!dialogFont || !::GetObjectA(dialogFont, sizeof(description), &description))
-        return nullptr;
-    description.lfWeight = weight;
-    return ::CreateFontIndirectA(&description);
-}
-
-void CServiceDialog::ApplyFont(HWND window, const USHORT* ids, HFONT font)
-{
-    for (; ids && *ids; ++ids)
-        ::SendDlgItemMessageA(window, *ids, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::EndDialog(window, result);
 }

@@ -22,27 +22,33 @@ public:
     CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands);
     CServiceDialog(const CServiceDialog&) = delete;
     CServiceDialog& operator=(const CServiceDialog&) = delete;
-
     virtual ~CServiceDialog();
-    virtual INT_PTR InitDialog(HWND window, void* initRecord);
+
     // Never replaced: every handler answers through the operations below.
     INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // A click (BN_CLICKED) of the button or control commandId; TRUE when it was handled.
+
+    // The operations a dialog may replace. Each answers the platform: TRUE when it handled the
+    // message, FALSE to leave it to the platform's own handling.
+    virtual INT_PTR InitDialog(HWND window, void* initRecord);
+    // A click (BN_CLICKED) of the button or control commandId.
     virtual INT_PTR HandleCommand(HWND window, USHORT commandId);
-    virtual HBRUSH ControlColor(HDC dc, UINT message);
     virtual INT_PTR DrawItem(const DRAWITEMSTRUCT* item);
     virtual INT_PTR SystemCommand(HWND window, WPARAM command);
-    // The one way a dialog of the library ends: with result, its window slot as slot says.
-    virtual INT_PTR EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot = WindowSlotOnEnd::Cleared);
-    virtual HFONT MakeNormalFont(HWND window, LONG weight);
-    virtual void ApplyFont(HWND window, const USHORT* ids, HFONT font);
 
 protected:
-    HFONT normalFont;
+    // The one way a dialog of the library ends: with result, its window slot as slot says.
+    void EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot = WindowSlotOnEnd::Cleared);
+
+    // The current run's init record; null outside a run and once EndWith cleared it.
     DialogInitRecord* initRecord;
-    HBITMAP picture;
+
+private:
+    HBRUSH ControlColor(HDC dc, UINT message) const;
+
+    HFONT normalFont; // made at the first run and kept for the later ones
+    HBITMAP picture;  // picture and logo are loaded and converted at their first paint
+    HBITMAP logo;
     USHORT pictureId;
     const USHORT* fontItems;
     const USHORT* endCommands;
-    HBITMAP logo;
 };

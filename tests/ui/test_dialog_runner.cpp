@@ -100,8 +100,8 @@ TEST_F(DialogRunner, SecondRunReusesTheHandlerAndItsFont)
     EXPECT_EQ(weights[1], FW_NORMAL);
 }
 
-// A dialog is centred over what GetParent names: the owner of a pop-up dialog; a dialog without
-// the pop-up style has no parent to the platform and is centred on the desktop even when owned.
+// Only a handled message is answered TRUE, and only a click commands: the page stays up through
+// every other notification of its ending buttons.
 TEST_F(DialogRunner, ProcedureAnswersWhatTheHandlerAnswersAndOnlyClicksCommand)
 {
     struct Answer {
@@ -144,6 +144,8 @@ TEST_F(DialogRunner, ProcedureAnswersWhatTheHandlerAnswersAndOnlyClicksCommand)
     EXPECT_EQ(record.windowSlot, 0);
 }
 
+// A dialog is centred over what GetParent names: the owner of a pop-up dialog; a dialog without
+// the pop-up style has no parent to the platform and is centred on the desktop even when owned.
 TEST_F(DialogRunner, CentredOverTheReferenceAndClampedAtTheTopLeft)
 {
     struct Placement {
