@@ -11,13 +11,11 @@
 
 namespace {
 
-constexpr ULONG kLargestId = 0xFFFF;
-
 // Resource ids are 16 bits: a record number that carries the id past them names no record
 // (rather than wrapping around onto another one).
 bool NamesRecord(int baseId, unsigned int record, unsigned int* id)
 {
-    if (record > kLargestId || static_cast<ULONG>(baseId) + record > kLargestId)
+    if (record > kLargestResourceId || static_cast<ULONG>(baseId) + record > kLargestResourceId)
         return false;
     *id = static_cast<unsigned int>(baseId) + record;
     return true;

@@ -3,14 +3,8 @@
 
 #include "module_instance.h"
 
-namespace {
-
-constexpr unsigned int kIdMask = 0xFFFF; // resource ids are 16 bits
-
-} // namespace
-
 ModuleResource::ModuleResource(LPCSTR type, unsigned int id)
-    : m_found(::FindResourceExA(ModuleInstance, type, MAKEINTRESOURCEA(id & kIdMask),
+    : m_found(::FindResourceExA(ModuleInstance, type, MAKEINTRESOURCEA(id & kLargestResourceId),
                                 MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL))),
       m_loaded(nullptr), m_size(0), m_bytes(nullptr)
 {
@@ -32,5 +26,5 @@ int LoadModuleString(unsigned int id, char* buffer, int capacity)
 {
     if (!buffer || capacity <= 0) // a capacity of 0 would ask for a read-only pointer instead
         return 0;
-    return ::LoadStringA(ModuleInstance, id & kIdMask, buffer, capacity);
+    return ::LoadStringA(ModuleInstance, id & kLargestResourceId, buffer, capacity);
 }

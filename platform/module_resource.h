@@ -3,6 +3,9 @@
 #pragma once
 #include <windows.h>
 
+// Resource ids are 16 bits.
+constexpr unsigned int kLargestResourceId = 0xFFFF;
+
 // A resource found by type and numeric id (language neutral; only the id's low 16 bits count),
 // loaded and locked for the life of the object and released with it.
 class ModuleResource {

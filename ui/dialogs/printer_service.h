@@ -22,7 +22,7 @@ struct MenuServices {
 // Hands the menu the services its buttons start; until then (or with null) they start nothing.
 void UseMenuServices(const MenuServices* services);
 
-// Copies the port name of queue into portName (room for 256 bytes). Returns 1 when it was
+// Copies the port name of queue into portName (a text field). Returns 1 when it was
 // copied, 0 when the queue cannot be opened or read; portName is then left as it was.
 int QueryPrinterPort(const char* queue, char* portName);
 
@@ -30,7 +30,7 @@ class CPrinterServiceDialog : public CServiceDialog {
 public:
     CPrinterServiceDialog();
 
-    // The init record is the caller's 256-byte buffer holding the queue name; once the name is
+    // The init record is the caller's text field holding the queue name; once the name is
     // copied out, its first four bytes serve as the window slot.
     INT_PTR InitDialog(HWND window, void* initRecord) override;
     INT_PTR HandleCommand(HWND window, USHORT commandId) override;
