@@ -66,6 +66,8 @@ void CPrinterServiceDialog::HideCalibrationWithoutSupport(HWND window) const
     }
 }
 
+// The library's own template carries the cleaning button alone; the alignment and calibration
+// items answer a template that has them, and a host that sends their commands.
 INT_PTR CPrinterServiceDialog::HandleCommand(HWND window, USHORT commandId)
 {
     MenuService MenuServices::*service = nullptr;
