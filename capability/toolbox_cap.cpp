@@ -2,24 +2,20 @@
 // by realname (base id, data records, string records, MIB type, realname of a model).
 #include "qzw9svb/toolbox_cap.h"
 
-#include "../resources/resource_ids.h"
+#include "platform.h"
+#include "platform/module_resource.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
-#include "platform.h"
-#include "store_resources.h"
+#include "resources/resource_ids.h"
+#include "service_type_record.h"
 
 namespace {
-
-constexpr int kNameCapacity = 64; // names keep at most 63 characters
-constexpr ULONG kServiceTypeSize = 80;
-constexpr ULONG kMibTypeOffset = 76;
-constexpr ULONG kLargestId = 0xFFFF;
 
 // Resource ids are 16 bits: a record number that carries the id past them names no record
 // (rather than wrapping around onto another one).
 bool NamesRecord(int baseId, unsigned int record, unsigned int* id)
 {
-    if (record > kLargestId || static_cast<ULONG>(baseId) + record > kLargestId)
+    if (record > kLargestResourceId || static_cast<ULONG>(baseId) + record > kLargestResourceId)
         return false;
     *id = static_cast<unsigned int>(baseId) + record;
     return true;
@@ -69,15 +65,15 @@ CToolboxCap::~CToolboxCap() = default; // members go in reverse: model names, th
 int CToolboxCap::Init()
 {
     m_count = 0;
-    char realname[kNameCapacity] = {};
-    char model[kNameCapacity] = {};
+    char realname[CAP_NAME_CAPACITY] = {};
+    char model[CAP_NAME_CAPACITY] = {};
     for (unsigned base = CAP_FIRST_BASE_ID; base <= CAP_LAST_BASE_ID; base += CAP_BLOCK_STEP) {
         for (unsigned i = 0; i < CAP_NAMES_PER_BLOCK; ++i) {
-            if (store::LoadText(base + i, realname, kNameCapacity) <= 0 || realname[0] == '\0')
+            if (LoadModuleString(base + i, realname, CAP_NAME_CAPACITY) <= 0 || realname[0] == '\0')
                 break;
             m_realnames.Add(realname);
             m_baseIds[m_count++] = static_cast<LONG>(base);
-            if (store::LoadText(base + i + CAP_MODEL_NAME_OFFSET, model, kNameCapacity) > 0)
+            if (LoadModuleString(base + i + CAP_MODEL_NAME_OFFSET, model, CAP_NAME_CAPACITY) > 0)
                 m_modelNames.Add(model);
         }
     }
@@ -132,7 +128,7 @@ ULONG CToolboxCap::GetDataSize(const char* realname, unsigned int record)
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    return store::FindRecord(id).size;
+    return ModuleResource(MAKEINTRESOURCEA(RT_CAPABILITY_RECORD), id).Size();
 }
 
 int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer, ULONG* size)
@@ -140,14 +136,14 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    store::Record found = store::FindRecord(id);
-    if (!found.found)
+    ModuleResource found(MAKEINTRESOURCEA(RT_CAPABILITY_RECORD), id);
+    if (!found.Found())
         return 0;
     if (size && CSIsValidWritePtr(size, sizeof(*size)))
-        *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
-    if (!buffer || !CSIsValidWritePtr(buffer, found.size) || !found.bytes)
+        *size = found.Size(); // reported before the buffer is looked at: a null buffer asks the size
+    if (!buffer || !CSIsValidWritePtr(buffer, found.Size()) || !found.Bytes())
         return 0;
-    CSCopyMemory(found.bytes, buffer, found.size);
+    CSCopyMemory(found.Bytes(), buffer, found.Size());
     return 1;
 }
 
@@ -155,7 +151,7 @@ int CToolboxCap::GetStrData(const char* realname, unsigned int record, void* buf
 {
     unsigned int id;
     if (size && CSIsValidReadPtr(size, sizeof(*size)) && *size <= 0x7FFFFFFF && CSIsValidWritePtr(buffer, *size) && NamesRecord(GetPrinterBaseID(realname), record, &id))
-        store::LoadText(id, static_cast<char*>(buffer), static_cast<int>(*size));
+        LoadModuleString(id, static_cast<char*>(buffer), static_cast<int>(*size));
     return 0;
 }
 
@@ -164,9 +160,9 @@ ULONG CToolboxCap::GetMibTypeFromSPC(const char* realname)
     ULONG size = GetDataSize(realname, CapRecordServiceType);
     // The word lies at the end of the 80-byte record; a record of another size is not read
     // into the fixed buffer, so a longer one cannot overrun it.
-    if (size != kServiceTypeSize)
+    if (size != kServiceTypeRecordSize)
         return 0;
-    unsigned char record[kServiceTypeSize];
+    unsigned char record[kServiceTypeRecordSize];
     if (!GetData(realname, CapRecordServiceType, record, &size))
         return 0;
     ULONG mib;

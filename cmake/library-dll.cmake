@@ -3,16 +3,18 @@
 # variant with extra printer models are both made this way.
 function(qz_add_library_dll target script output_dir)
   add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/entry/dll_main.cpp ${script})
-  target_link_libraries(${target} PRIVATE qz_services qz_job_encoders qz_ui qz_state qz_capability cis_string_list cs_support
+  target_link_libraries(${target} PRIVATE qz_services qz_job_output qz_job_encoders qz_ui qz_capability qz_platform cis_string_list cs_support
                         winspool shell32)
   target_compile_definitions(${target} PRIVATE QZ_BUILDING_DLL)
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/entry)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/entry)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME QZW9SVB RUNTIME_OUTPUT_DIRECTORY ${output_dir})
   target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/entry/QZW9SVB.def)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()
-  # The resource script pulls in every data file below resources/; a change to any rebuilds it.
-  file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*)
+  # The resource script pulls in every data file below resources/ and the dialog templates beside
+  # their handlers; a change to any rebuilds it.
+  file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*
+       ${PROJECT_SOURCE_DIR}/ui/dialogs/*.rc2 ${PROJECT_SOURCE_DIR}/ui/dialogs/*.rh)
   set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${resource_files}")
 endfunction()

@@ -1,13 +1,12 @@
 // CalibrateColor: the calibration start page, then the calibration page and the colour choice,
 // or the factory settings.
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/service_dialog.h"
 #include "job_output.h"
 #include "qzw9svb/services.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "service_guard.h"
+#include "ui/dialog_table.h"
+#include "ui/service_dialog.h"
 
 namespace {
 
@@ -29,22 +28,21 @@ void RestoreFactoryColors(const char* /*queue*/, const char* /*text*/)
 
 extern "C" int QZ_CALL CalibrateColor(char* queue, char* text, int /*unused*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
-        return 0;
-    DialogInitRecord startRecord = {};
-    switch (RunDialog(ModuleInstance, parent, IDD_CALIBRATE_START, CalibrateStartProc, &startRecord)) {
-    case IDC_CALIBRATE: {
-        SendStoredJob(queue, JOB_COLOR_CALIBRATION); // the choice follows whether or not it went out
-        ColorChoiceRecord choice = {{0}, queue, text, &startRecord};
-        RunDialog(ModuleInstance, parent, IDD_CALIBRATE_CHOICE, ColorChoiceProc, &choice);
-        break;
-    }
-    case IDC_USE_DEFAULTS:
-        RestoreFactoryColors(queue, text);
-        break;
-    default:
-        break;
-    }
-    return 1;
+    return RunAdmitted(queue, text, [&] {
+        DialogInitRecord startRecord = {};
+        switch (ShowDialog(parent, IDD_CALIBRATE_START, &startRecord)) {
+        case IDC_CALIBRATE: {
+            SendStoredJob(queue, JOB_COLOR_CALIBRATION); // the choice follows whether or not it went out
+            ColorChoiceRecord choice = {{0}, queue, text, &startRecord};
+            ShowDialog(parent, IDD_CALIBRATE_CHOICE, &choice);
+            break;
+        }
+        case IDC_USE_DEFAULTS:
+            RestoreFactoryColors(queue, text);
+            break;
+        default:
+            break;
+        }
+        return 1;
+    });
 }

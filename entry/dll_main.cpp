@@ -1,5 +1,5 @@
 // Library entry: remembers the module handle that every resource lookup uses.
-#include "module_state.h"
+#include "platform/module_instance.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/)
 {

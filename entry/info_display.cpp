@@ -1,27 +1,20 @@
 // The information page loaders and the two services that show it.
 #include "info_display.h"
 
-#include <new>
-
-#include "../resources/dialog_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/sibling_strings.h"
-#include "../ui/text_page_dialog.h"
-#include "dialog_object_table.h"
-#include "model_record.h"
-#include "qzw9svb/cs_memutil.h"
+#include "capability/model_record.h"
+#include "platform/module_instance.h"
+#include "platform/text_field.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"
+#include "resources/dialog_ids.h"
 #include "service_guard.h"
+#include "ui/dialog_runner.h"
+#include "ui/dialogs/text_page.h"
+#include "ui/sibling_strings.h"
 
 namespace {
 
-constexpr int kTitleCapacity = 80;
-constexpr int kTextCapacity = 256;
-// Pictures of the page when the model's hardware-picture record names none.
-constexpr USHORT kDefaultFirstPicture = 2752;
-constexpr USHORT kDefaultSecondPicture = 18;
+constexpr int kTitleCapacity = 80; // the title is a short string of the sibling module
 
 struct HardwarePictures {
     USHORT first;
@@ -34,9 +27,9 @@ HardwarePictures ReadHardwarePictures(const char* queue)
     ReadModelRecord(queue, CapRecordHardwarePictures, record, sizeof(record));
     HardwarePictures pictures = {static_cast<USHORT>(record[0]), static_cast<USHORT>(record[1])};
     if (record[0] == 0)
-        pictures.first = kDefaultFirstPicture;
+        pictures.first = IDB_HARDWARE_DEFAULT;
     if (record[1] == 0)
-        pictures.second = kDefaultSecondPicture;
+        pictures.second = IDB_HARDWARE_DEFAULT_ALT;
     return pictures;
 }
 
@@ -59,7 +52,7 @@ void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitR
     HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
     if (!sibling)
         return;
-    char text[kTextCapacity] = "";
+    char text[kTextFieldSize] = "";
     ::LoadStringA(sibling, textId, text, sizeof(text));
     ShowInfoDialog(parent, text, titleId, windowRecord, TitledTextPageProc);
     ::FreeLibrary(sibling);
@@ -67,19 +60,18 @@ void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitR
 
 extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
-        return 0;
-    HardwarePictures pictures = ReadHardwarePictures(queue);
-    DialogInitRecord windowRecord = {};
-    if (variant > 0) {
-        DialogObjects.Install(SlotTextPage, new (std::nothrow) CTextPageDialog(pictures.first));
-        ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
-    } else {
-        DialogObjects.Install(SlotTitledTextPage, new (std::nothrow) CTextPageDialog(pictures.second));
-        ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
-    }
-    return 1;
+    return RunAdmitted(queue, nullptr, [&] {
+        HardwarePictures pictures = ReadHardwarePictures(queue);
+        DialogInitRecord windowRecord = {};
+        if (variant > 0) {
+            InstallTextPageDialog(SlotTextPage, pictures.first);
+            ShowInfoDialog(parent, text, IDS_HARDWARE_INFO_TITLE, &windowRecord, nullptr);
+        } else {
+            InstallTextPageDialog(SlotTitledTextPage, pictures.second);
+            ShowSiblingInfoDialog(parent, IDS_HARDWARE_INFO_TEXT, IDS_HARDWARE_INFO_TITLE, &windowRecord);
+        }
+        return 1;
+    });
 }
 
 extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictureSelector, HWND parent)
@@ -88,8 +80,7 @@ extern "C" int QZ_CALL DisplayCommTestResult(char* queue, char* text, int pictur
         return 0;
     HardwarePictures pictures = ReadHardwarePictures(queue);
     DialogInitRecord windowRecord = {};
-    DialogObjects.Install(SlotTextPage,
-                          new (std::nothrow) CTextPageDialog(pictureSelector != 0 ? pictures.first : pictures.second));
+    InstallTextPageDialog(SlotTextPage, pictureSelector != 0 ? pictures.first : pictures.second);
     ShowInfoDialog(parent, text, IDS_COMM_TEST_TITLE, &windowRecord, nullptr);
     return 1;
 }

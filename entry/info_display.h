@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../ui/service_dialog.h"
+#include "ui/service_dialog.h"
 
 // Shows the page with the given text and the title loaded by id from the sibling module; shows
 // nothing when that module cannot be loaded. Without a procedure the plain page procedure runs.

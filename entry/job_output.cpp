@@ -1,10 +1,10 @@
 // SendStoredJob and SendJobBuffer: open the queue, write one document, close the queue.
 #include "job_output.h"
 
-#include "../resources/resource_ids.h"
-#include "module_state.h"
+#include "platform/module_resource.h"
+#include "platform/spooler.h"
 #include "qzw9svb/cs_osversion.h"
-#include "spooler.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -54,22 +54,12 @@ LPSTR QueueName(const char* queue)
 
 int SendStoredJob(const char* queue, unsigned int jobId)
 {
-    HRSRC info = ::FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB),
-                                   MAKEINTRESOURCEA(jobId & 0xFFFF), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
-    if (!info)
-        return 0;
-    DWORD size = ::SizeofResource(ModuleInstance, info);
-    HGLOBAL loaded = ::LoadResource(ModuleInstance, info);
-    if (!loaded)
-        return 0;
-    const void* bytes = ::LockResource(loaded);
-    int result = 0;
+    ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), jobId);
     HANDLE printer = nullptr;
-    if (bytes && Spooler().openPrinter(QueueName(queue), &printer, nullptr)) {
-        result = WriteDocument(printer, static_cast<const BYTE*>(bytes), size);
-        Spooler().closePrinter(printer);
-    }
-    ::FreeResource(loaded);
+    if (!job.Bytes() || !Spooler().openPrinter(QueueName(queue), &printer, nullptr))
+        return 0;
+    int result = WriteDocument(printer, static_cast<const BYTE*>(job.Bytes()), job.Size());
+    Spooler().closePrinter(printer);
     return result;
 }
 

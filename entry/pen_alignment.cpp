@@ -1,18 +1,14 @@
 // The alignment workflows and AlignPenService, which picks one by the model's alignment type.
 #include "pen_alignment.h"
 
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
 #include "alignment_job.h"
+#include "capability/service_type.h"
 #include "job_output.h"
-#include "model_record.h"
-#include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
-#include "qzw9svb/toolbox_cap.h"
-#include "service_type.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "ui/dialog_table.h"
 
 namespace {
 
@@ -27,68 +23,59 @@ int BuildAlignmentJob(unsigned char* destination, ULONG capacity, const Alignmen
     return BuildAlignmentCommands(destination, capacity, job);
 }
 
-CPenAlignment::CPenAlignment(const char* queue, const char* secondText, int /*value*/, HWND parent, HINSTANCE /*module*/)
-    : choices(), queueName(), text(), parentWindow(parent)
+CPenAlignment::CPenAlignment(const char* queue, HWND parent) : choices(), queueName(), parentWindow(parent)
 {
-    // The callers have checked that both texts fit their fields.
-    CSStrcpy(queueName, queue ? queue : "");
-    CSStrcpy(text, secondText ? secondText : "");
-}
-
-CPenAlignment::~CPenAlignment() = default;
-
-USHORT CPenAlignment::Show(USHORT templateId, DLGPROC procedure)
-{
-    return RunDialog(ModuleInstance, parentWindow, templateId, procedure, &choices);
+    CSStrcpy(queueName, queue ? queue : ""); // the callers have checked that the name fits
 }
 
 int CPenAlignment::AlignWithPatternPages()
 {
-    if (Show(IDD_ALIGN_START, AlignStartProc) != IDC_ALIGN)
+    if (ShowDialog(parentWindow, IDD_ALIGN_START, &choices) != IDC_ALIGN)
         return 0;
     if (!SendStoredJob(queueName, JOB_ALIGN_PATTERN_A))
         return 0;
-    if (Show(IDD_ALIGN_GROUPS, GroupAlignProc) != IDC_CONTINUE)
+    if (ShowDialog(parentWindow, IDD_ALIGN_GROUPS, &choices) != IDC_CONTINUE)
         return 0;
     unsigned char job[kResultJobSize] = {};
     if (BuildAlignmentJob(job, sizeof(job), choices))
         SendJobBuffer(queueName, job, sizeof(job)); // a lost result job does not stop the workflow
     if (!SendStoredJob(queueName, JOB_ALIGN_PATTERN_B))
         return 0;
-    Show(IDD_ALIGN_RESULT, AlignResultProc);
+    ShowDialog(parentWindow, IDD_ALIGN_RESULT, &choices);
     return 1;
 }
 
 int CPenAlignment::AlignAutomatically()
 {
-    if (Show(IDD_ALIGN_START_AUTO, AlignStartProc) != IDC_ALIGN)
+    if (ShowDialog(parentWindow, IDD_ALIGN_START_AUTO, &choices) != IDC_ALIGN)
         return 0;
     if (!SendStoredJob(queueName, JOB_ALIGNMENT))
         return 0;
-    Show(IDD_ALIGN_RESULT_AUTO, AlignResultProc);
+    ShowDialog(parentWindow, IDD_ALIGN_RESULT_AUTO, &choices);
     return 1;
 }
 
-extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int value, HWND parent)
+// The text (the menu passes the queue's port name) and the number are taken for the callers'
+// sake; no alignment step needs them.
+extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int /*unused*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
-        return 0;
-    CPenAlignment alignment(queue, text, value, parent, ModuleInstance);
-    ServiceType type = ReadServiceType(queue);
-    int result = type.fromQueue ? 1 : 0;
-    switch (type.alignment) {
-    case 1:
-    case 3:
-    case 4:
-        alignment.AlignWithPatternPages();
-        break;
-    case 2:
-        alignment.AlignAutomatically();
-        break;
-    default:
-        result = 0;
-        break;
-    }
-    return result;
+    return RunAdmitted(queue, text, [&] {
+        CPenAlignment alignment(queue, parent);
+        ServiceType type = ReadServiceType(queue);
+        int result = type.fromQueue ? 1 : 0;
+        switch (type.alignment) {
+        case AlignmentPatternsFamily1:
+        case AlignmentPatternsFamily3:
+        case AlignmentPatternsFamily4:
+            alignment.AlignWithPatternPages();
+            break;
+        case AlignmentAutomatic:
+            alignment.AlignAutomatically();
+            break;
+        default:
+            result = 0;
+            break;
+        }
+        return result;
+    });
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../ui/alignment_choices.h"
+#include "ui/dialogs/alignment_choices.h"
 #include "service_guard.h"
 
 // Builds the alignment result job from the user's choices into destination; 1 when it fit.
@@ -11,8 +11,7 @@ int BuildAlignmentJob(unsigned char* destination, ULONG capacity, const Alignmen
 
 class CPenAlignment {
 public:
-    CPenAlignment(const char* queue, const char* text, int value, HWND parent, HINSTANCE module);
-    virtual ~CPenAlignment();
+    CPenAlignment(const char* queue, HWND parent);
     CPenAlignment(const CPenAlignment&) = delete;
     CPenAlignment& operator=(const CPenAlignment&) = delete;
 
@@ -21,10 +20,7 @@ public:
     int AlignAutomatically();    // alignment type 2
 
 private:
-    USHORT Show(USHORT templateId, DLGPROC procedure);
-
     AlignmentChoices choices;
-    char queueName[kNameFieldSize];
-    char text[kNameFieldSize];
+    char queueName[kTextFieldSize];
     HWND parentWindow;
 };

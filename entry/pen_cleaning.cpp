@@ -1,56 +1,38 @@
 // The cleaning workflows and CleanPenService, which picks one by the model's cleaning type.
 #include "pen_cleaning.h"
 
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
+#include "capability/service_type.h"
 #include "job_output.h"
+#include "platform/module_resource.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
-#include "service_type.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "ui/dialog_table.h"
 
 namespace {
-
-constexpr ULONG kLeadInBytes = 600; // zeros the printer takes before the type-7 cleaning job
 
 // Sends stored job 130 behind the lead-in, as one document.
 void SendLevel2WithLeadIn(const char* queue)
 {
-    HRSRC info = ::FindResourceExA(ModuleInstance, MAKEINTRESOURCEA(RT_STORED_JOB), MAKEINTRESOURCEA(JOB_CLEAN_LEVEL2),
-                                   MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
-    if (!info)
+    ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), JOB_CLEAN_LEVEL2);
+    if (!job.Bytes())
         return;
-    DWORD size = ::SizeofResource(ModuleInstance, info);
-    HGLOBAL loaded = ::LoadResource(ModuleInstance, info);
-    const void* job = loaded ? ::LockResource(loaded) : nullptr;
-    if (job) {
-        DWORD total = kLeadInBytes + size;
-        auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
-        if (document) {
-            CSCopyMemory(job, document + kLeadInBytes, size);
-            SendJobBuffer(queue, document, total);
-            ::HeapFree(::GetProcessHeap(), 0, document);
-        }
-    }
-    if (loaded)
-        ::FreeResource(loaded);
+    DWORD total = kLeadInSize + job.Size();
+    auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+    if (!document)
+        return;
+    CSCopyMemory(job.Bytes(), document + kLeadInSize, job.Size());
+    SendJobBuffer(queue, document, total);
+    ::HeapFree(::GetProcessHeap(), 0, document);
 }
 
 } // namespace
 
-CPenCleaning::CPenCleaning(const char* queue, const char* secondText, int option, HWND parent, HINSTANCE /*module*/)
-    : dialog(), reserved(), queueName(), text(), value(option), parentWindow(parent)
+CPenCleaning::CPenCleaning(const char* queue, HWND parent) : dialog(), queueName(), parentWindow(parent)
 {
-    // The callers have checked that both texts fit their fields.
-    CSStrcpy(queueName, queue ? queue : "");
-    CSStrcpy(text, secondText ? secondText : "");
-}
-
-USHORT CPenCleaning::Show(USHORT templateId, DLGPROC procedure)
-{
-    return RunDialog(ModuleInstance, parentWindow, templateId, procedure, &dialog);
+    CSStrcpy(queueName, queue ? queue : ""); // the callers have checked that the name fits
 }
 
 int CPenCleaning::SendCleaningLevel(int level)
@@ -70,22 +52,21 @@ void CPenCleaning::Escalate(const Dialogs& dialogs, bool withTestPage)
 {
     const struct {
         USHORT templateId;
-        DLGPROC procedure;
         USHORT goOn;
         int level;
     } steps[] = {
-        {dialogs.start, CleanStartProc, IDC_CLEAN, kCleaningLevel1},
-        {dialogs.level1, CleanLevel1Proc, IDC_CLEAN_LEVEL2, kCleaningLevel2},
-        {dialogs.level2, CleanLevel2Proc, IDC_CLEAN_LEVEL3, kCleaningLevel3},
+        {dialogs.start, IDC_CLEAN, kCleaningLevel1},
+        {dialogs.level1, IDC_CLEAN_LEVEL2, kCleaningLevel2},
+        {dialogs.level2, IDC_CLEAN_LEVEL3, kCleaningLevel3},
     };
     for (const auto& step : steps) {
-        if (Show(step.templateId, step.procedure) != step.goOn)
+        if (ShowDialog(parentWindow, step.templateId, &dialog) != step.goOn)
             return; // the user stopped the escalation: no closing page
         SendCleaningLevel(step.level);
         if (withTestPage)
             SendStoredJob(queueName, JOB_TEST_PAGE);
     }
-    Show(dialogs.end, CleanEndProc);
+    ShowDialog(parentWindow, dialogs.end, &dialog);
 }
 
 int CPenCleaning::CleanStandard()
@@ -103,25 +84,26 @@ int CPenCleaning::CleanCartridge()
 
 int CPenCleaning::CleanWithLeadIn()
 {
-    if (Show(IDD_CLEAN_START, CleanStartProc) != IDC_CLEAN)
+    if (ShowDialog(parentWindow, IDD_CLEAN_START, &dialog) != IDC_CLEAN)
         return 0;
     SendLevel2WithLeadIn(queueName);
-    Show(IDD_CLEAN_END, CleanEndProc);
+    ShowDialog(parentWindow, IDD_CLEAN_END, &dialog);
     return 0;
 }
 
-extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int option, HWND parent)
+// The text (the menu passes the queue's port name) and the number are taken for the callers'
+// sake; no cleaning step needs them.
+extern "C" int QZ_CALL CleanPenService(char* queue, char* text, int /*unused*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
-        return 0;
-    CPenCleaning cleaning(queue, text, option, parent, ModuleInstance);
-    switch (ReadServiceType(queue).cleaning) {
-    case 6:
-        return cleaning.CleanCartridge();
-    case 7:
-        return cleaning.CleanWithLeadIn();
-    default:
-        return cleaning.CleanStandard();
-    }
+    return RunAdmitted(queue, text, [&] {
+        CPenCleaning cleaning(queue, parent);
+        switch (ReadServiceType(queue).cleaning) {
+        case CleaningCartridge:
+            return cleaning.CleanCartridge();
+        case CleaningLeadIn:
+            return cleaning.CleanWithLeadIn();
+        default:
+            return cleaning.CleanStandard();
+        }
+    });
 }

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../ui/service_dialog.h"
+#include "ui/service_dialog.h"
 #include "service_guard.h"
 
 // Cleaning levels as the dialogs name them, each performed by a stored job.
@@ -12,7 +12,7 @@ enum CleaningLevel { kCleaningLevel1 = 110, kCleaningLevel2 = 101, kCleaningLeve
 
 class CPenCleaning {
 public:
-    CPenCleaning(const char* queue, const char* text, int value, HWND parent, HINSTANCE module);
+    CPenCleaning(const char* queue, HWND parent);
     CPenCleaning(const CPenCleaning&) = delete;
     CPenCleaning& operator=(const CPenCleaning&) = delete;
 
@@ -28,12 +28,8 @@ private:
         USHORT start, level1, level2, end;
     };
     void Escalate(const Dialogs& dialogs, bool withTestPage);
-    USHORT Show(USHORT templateId, DLGPROC procedure);
 
-    DialogInitRecord dialog; // every cleaning dialog's init record is this object
-    unsigned char reserved[48];
-    char queueName[kNameFieldSize];
-    char text[kNameFieldSize];
-    LONG value;
+    DialogInitRecord dialog; // the init record of every cleaning dialog
+    char queueName[kTextFieldSize];
     HWND parentWindow;
 };

@@ -1,53 +1,48 @@
 // PrintSelfTest: after the user confirms the self-test page, the printer gets its test job,
 // chosen by the model's self-test type.
-#include <new>
-
-#include "../resources/dialog_ids.h"
-#include "../resources/resource_ids.h"
-#include "../ui/dialog_procedures.h"
-#include "../ui/dialog_runner.h"
-#include "../ui/self_test_dialog.h"
-#include "../ui/sibling_strings.h"
-#include "dialog_object_table.h"
+#include "capability/service_type.h"
 #include "job_output.h"
 #include "qzw9svb/services.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "service_guard.h"
-#include "service_type.h"
+#include "ui/dialog_table.h"
+#include "ui/dialogs/self_test.h"
+#include "ui/sibling_strings.h"
 
 namespace {
 
-// The whole document of self-test type 10: a run of zeros for the printer to wake on, then the
-// command that prints the test page (ESC &i5W with its five data bytes), then two zeros.
-constexpr size_t kTestBufferSize = 612;
-constexpr size_t kTestCommandOffset = 600;
+// The whole document of the built self-test page: the lead-in, then the command that prints the
+// test page (ESC &i5W with its five data bytes), then two zeros.
 constexpr unsigned char kTestCommand[] = {0x1B, '&', 'i', '5', 'W', 0x04, 0x9C, 0x00, 0x00, 0x00};
+constexpr size_t kTestBufferSize = kLeadInSize + sizeof(kTestCommand) + 2;
 
 struct SelfTestVariant {
-    long type;
+    SelfTestType type;
     USHORT templateId;
     USHORT titleId;
     USHORT textId;
 };
 
 const SelfTestVariant kVariants[] = {
-    {8, IDD_SELF_TEST, IDS_SELF_TEST_TITLE, IDS_SELF_TEST_TEXT},
-    {9, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
-    {10, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
+    {SelfTestConfirmOnly, IDD_SELF_TEST, IDS_SELF_TEST_TITLE, IDS_SELF_TEST_TEXT},
+    {SelfTestStoredJob, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
+    {SelfTestBuiltPage, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
 };
 
-int SendTestPage(const char* queue, long type)
+int SendTestPage(const char* queue, SelfTestType type)
 {
     switch (type) {
-    case 9:
+    case SelfTestStoredJob:
         return SendStoredJob(queue, JOB_SELF_TEST);
-    case 10: {
+    case SelfTestBuiltPage: {
         unsigned char buffer[kTestBufferSize] = {};
         for (size_t i = 0; i < sizeof(kTestCommand); ++i)
-            buffer[kTestCommandOffset + i] = kTestCommand[i];
+            buffer[kLeadInSize + i] = kTestCommand[i];
         return SendJobBuffer(queue, buffer, sizeof(buffer));
     }
     default:
-        return 0; // type 8 confirms the page but has no job of its own
+        return 0; // the confirmed page has no job of its own
     }
 }
 
@@ -55,19 +50,17 @@ int SendTestPage(const char* queue, long type)
 
 extern "C" int QZ_CALL PrintSelfTest(char* queue, char* /*unused1*/, int /*unused2*/, HWND parent)
 {
-    ServiceBusyScope busy;
-    if (!busy.Acquired() || !AcceptsQueueAndText(queue, nullptr))
+    return RunAdmitted(queue, nullptr, [&] {
+        SelfTestType type = ReadServiceType(queue).selfTest;
+        for (const SelfTestVariant& variant : kVariants) {
+            if (variant.type != type)
+                continue;
+            InstallSelfTestDialog(variant.titleId, variant.textId);
+            DialogInitRecord record = {};
+            if (ShowDialog(parent, variant.templateId, &record) != IDOK)
+                return 0;
+            return SendTestPage(queue, type);
+        }
         return 0;
-    long type = ReadServiceType(queue).selfTest;
-    for (const SelfTestVariant& variant : kVariants) {
-        if (variant.type != type)
-            continue;
-        DialogObjects.Install(SlotSelfTest,
-                              new (std::nothrow) CSelfTestDialog(variant.titleId, variant.textId, IDS_SELF_TEST_PRINT_BUTTON));
-        DialogInitRecord record = {};
-        if (RunDialog(ModuleInstance, parent, variant.templateId, SelfTestProc, &record) != IDOK)
-            return 0;
-        return SendTestPage(queue, type);
-    }
-    return 0;
+    });
 }

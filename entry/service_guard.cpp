@@ -1,17 +1,9 @@
-// Name-field check shared by the services.
+// The busy flag and the entry check shared by the services.
 #include "service_guard.h"
 
-bool FitsNameField(const char* text)
-{
-    if (!text)
-        return true;
-    for (size_t length = 0; length < kNameFieldSize; ++length) // reads no further than a field
-        if (text[length] == '\0')
-            return true;
-    return false;
-}
+LONG ServiceBusy = 0;
 
 bool AcceptsQueueAndText(const char* queue, const char* text)
 {
-    return queue && FitsNameField(queue) && FitsNameField(text);
+    return queue && FitsTextField(queue) && FitsTextField(text);
 }

@@ -1,17 +1,15 @@
-// Entry checks shared by the services: the one-service-at-a-time flag and the name fields.
+// Entry checks shared by the services: the one-service-at-a-time flag and the text fields.
 #pragma once
 #include <windows.h>
 
-#include "module_state.h"
+#include "platform/text_field.h"
 
-// Queue names, port names and workflow texts are kept in fields of this many bytes.
-constexpr size_t kNameFieldSize = 256;
+// Non-zero while a service that honours it is running; guards against re-entry from the
+// modal loop of that service's dialogs, not against other threads.
+extern LONG ServiceBusy;
 
-// True when the text (null counts as empty) fits a name field with its terminator. A longer
-// text cannot name anything the fields could hold, so services refuse it.
-bool FitsNameField(const char* text);
-
-// A service's queue name is present and both it and the text kept with the workflow fit.
+// A service's queue name is present and both it and the text kept with the workflow fit a text
+// field: a longer text cannot name anything the fields could hold, so services refuse it.
 bool AcceptsQueueAndText(const char* queue, const char* text);
 
 // Takes ServiceBusy for the life of the scope when it is free; Acquired() tells whether it was.
@@ -35,3 +33,13 @@ public:
 private:
     bool m_acquired;
 };
+
+// Runs service (a callable answering the service's int) with ServiceBusy held, when the flag is
+// free and the call's queue name and text are accepted; answers 0 without running it otherwise.
+template <typename Service> int RunAdmitted(const char* queue, const char* text, Service service)
+{
+    ServiceBusyScope busy;
+    if (!busy.Acquired() || !AcceptsQueueAndText(queue, text))
+        return 0;
+    return service();
+}

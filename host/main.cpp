@@ -6,7 +6,9 @@
 
 #include "library.h"
 #include "print_queues.h"
+#include "qzw9svb/toolbox_cap.h"
 #include "remote_string_list.h"
+#include "resource_ids.h"
 #include "service_calls.h"
 
 namespace {
@@ -51,11 +53,11 @@ int ListModels()
     realnames(list.Object());
     for (unsigned i = 1; i <= list.Count(); ++i) {
         std::string realname = list.Find(static_cast<unsigned char>(i));
-        char model[64] = "";
+        char model[CAP_NAME_CAPACITY] = "";
         ULONG capacity = sizeof(model);
-        stringRecord(&realname[0], 11, model, &capacity);
+        stringRecord(&realname[0], CAP_MODEL_NAME_OFFSET, model, &capacity);
         std::printf("%s\n  model name: %s\n  MIB type: %lu\n", realname.c_str(), model, mibType(&realname[0]));
-        for (unsigned record = 21; record <= 25; ++record)
+        for (unsigned record = CapRecordDirectory; record <= CapRecordHardwarePictures; ++record)
             std::printf("  record %u: %lu bytes\n", record, dataSize(&realname[0], record));
     }
     return kOk;

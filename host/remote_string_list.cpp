@@ -32,4 +32,4 @@ const char* RemoteStringList::Find(unsigned char index)
 
 #define QZ_STATIC // only the layout is used here; nothing is linked
 #include "qzw9svb/cis_string_list.h"
-static_assert(sizeof(CISStringList) <= 512, "storage too small for the list object");
+static_assert(sizeof(CISStringList) <= RemoteStringList::kStorageSize, "storage too small for the list object");

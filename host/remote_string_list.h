@@ -5,6 +5,9 @@
 
 class RemoteStringList {
 public:
+    // Room for the list object, larger than it is on every target.
+    static constexpr unsigned kStorageSize = 512;
+
     explicit RemoteStringList(const Library& library);
     ~RemoteStringList();
     RemoteStringList(const RemoteStringList&) = delete;
@@ -26,7 +29,7 @@ private:
     using CountEntries = unsigned char QZ_MEMBER_CALL(void*);
     using FindEntry = const char* QZ_MEMBER_CALL(void*, unsigned char);
 
-    alignas(16) unsigned char m_storage[512]; // larger than the list object on every target
+    alignas(16) unsigned char m_storage[kStorageSize];
     bool m_constructed;
     Destroy* m_destroy;
     CountEntries* m_count;

@@ -35,7 +35,6 @@
 #define IDC_SEPARATOR 843     /* owner-drawn etched line above the buttons */
 #define IDC_PICTURE_FRAME 3503
 #define IDC_PICTURE 3504      /* owner-drawn picture inside the frame */
-#define IDC_FRAME_ICON 3505   /* icon item of the frame; in no template */
 
 /* ---- Text items ---- */
 #define IDC_SELF_TEST_TEXT 841
@@ -45,8 +44,6 @@
 #define IDC_ALIGN_TEXT3 852
 #define IDC_ALIGN_GROUPS_TEXT1 853
 #define IDC_ALIGN_GROUPS_TEXT2 854
-#define IDC_ALIGN_GROUPS_TEXT3 855  /* font item of 181 without a control in its template */
-#define IDC_ALIGN_GROUPS_TEXT4 856  /* likewise */
 #define IDC_ALIGN_RESULT_TEXT1 857
 #define IDC_ALIGN_RESULT_TEXT2 858
 #define IDC_ALIGN_GROUPS_BOX 859    /* "Velg det mønsteret ..." group box */
@@ -122,7 +119,6 @@
 #define IDB_SPARE_PAGE 72           /* stored, drawn by no item */
 #define IDB_ALIGN_RESULT 73         /* picture of 182 */
 #define IDB_CALIBRATE 74            /* picture of 184 */
-#define IDB_COLOR_SQUARE 75         /* asked for by the squares of 183; not stored */
 #define IDB_SELF_TEST_PAGE 1664     /* item 1664 of 1665 */
 #define IDB_CLEAN_START_CARTRIDGE 1667  /* item 1667 of 1660 */
 #define IDB_CLEAN_LEVELS_CARTRIDGE 1668 /* item 1668 of 1661-1663 */

@@ -12,6 +12,7 @@
 #define CAP_BLOCK_STEP 100
 #define CAP_NAMES_PER_BLOCK 10
 #define CAP_MODEL_NAME_OFFSET 11 /* model name of realname B+i is string B+i+11 */
+#define CAP_NAME_CAPACITY 64     /* names keep at most 63 characters and the terminator */
 
 /* The model carried in the shipped store. */
 #define CAP_KESTREL_BASE 10900

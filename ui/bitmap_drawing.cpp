@@ -69,6 +69,48 @@ void FillWithColour(HDC dc, int width, int height, COLORREF colour)
     ::DeleteObject(brush);
 }
 
+// Selects the bitmap into a memory context compatible with the item's and hands draw that
+// context and the bitmap's size; nothing happens when the bitmap, the item, the size or the
+// context is missing.
+template <typename Draw> void CopyFromBitmap(HBITMAP bitmap, const DRAWITEMSTRUCT* item, Draw draw)
+{
+    if (!bitmap || !item)
+        return;
+    int width = 0;
+    int height = 0;
+    if (!BitmapSize(bitmap, &width, &height))
+        return;
+    SelectedBitmap source(item->hDC, bitmap);
+    if (source.dc())
+        draw(source.dc(), width, height);
+}
+
+// Centred at natural size with more than the margin free both ways, else shrunk to fit.
+void DrawFitted(const DRAWITEMSTRUCT* item, HDC source, int width, int height)
+{
+    const RECT& area = item->rcItem;
+    // Item coordinates are 16-bit quantities; the slack is taken at that width.
+    const SHORT slackX = static_cast<SHORT>(area.right - width - area.left);
+    const SHORT slackY = static_cast<SHORT>(area.bottom - height - area.top);
+    if (slackX > kFittedMargin && slackY > kFittedMargin) {
+        ::BitBlt(item->hDC, area.left + slackX / 2, area.top + slackY / 2, width, height, source, 0, 0,
+                 SRCCOPY);
+        return;
+    }
+
+    const int margins = 2 * kFittedMargin * kPercent;
+    const int percentX = (kPercent * area.right - kPercent * area.left - margins) / width;
+    const int percentY = (kPercent * area.bottom - kPercent * area.top - margins) / height;
+    const int percent = percentX < percentY ? percentX : percentY;
+    if (percent <= 0)
+        return; // an item too small to leave the margins shows nothing
+    const int drawnWidth = width * percent / kPercent;
+    const int drawnHeight = height * percent / kPercent;
+    const int x = area.left + (area.right - area.left - drawnWidth) / 2;
+    const int y = area.top + (area.bottom - area.top - drawnHeight) / 2;
+    ::StretchBlt(item->hDC, x, y, drawnWidth, drawnHeight, source, 0, 0, width, height, SRCCOPY);
+}
+
 } // namespace
 
 void ReplaceKeyColour(HBITMAP bitmap, HDC reference)
@@ -112,50 +154,14 @@ void ReplaceKeyColourWith(HBITMAP bitmap, HDC reference, COLORREF face)
 
 void DrawBitmapAt(HBITMAP bitmap, const DRAWITEMSTRUCT* item)
 {
-    if (!bitmap || !item)
-        return;
-    int width = 0;
-    int height = 0;
-    if (!BitmapSize(bitmap, &width, &height))
-        return;
-    SelectedBitmap source(item->hDC, bitmap);
-    if (source.dc())
-        ::BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, width, height, source.dc(), 0, 0, SRCCOPY);
+    CopyFromBitmap(bitmap, item, [item](HDC source, int width, int height) {
+        ::BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, width, height, source, 0, 0, SRCCOPY);
+    });
 }
 
 void DrawBitmapFitted(HBITMAP bitmap, const DRAWITEMSTRUCT* item)
 {
-    if (!bitmap || !item)
-        return;
-    int width = 0;
-    int height = 0;
-    if (!BitmapSize(bitmap, &width, &height))
-        return;
-    SelectedBitmap source(item->hDC, bitmap);
-    if (!source.dc())
-        return;
-
-    const RECT& area = item->rcItem;
-    // Item coordinates are 16-bit quantities; the slack is taken at that width.
-    const SHORT slackX = static_cast<SHORT>(area.right - width - area.left);
-    const SHORT slackY = static_cast<SHORT>(area.bottom - height - area.top);
-    if (slackX > kFittedMargin && slackY > kFittedMargin) {
-        ::BitBlt(item->hDC, area.left + slackX / 2, area.top + slackY / 2, width, height, source.dc(), 0, 0,
-                 SRCCOPY);
-        return;
-    }
-
-    const int margins = 2 * kFittedMargin * kPercent;
-    const int percentX = (kPercent * area.right - kPercent * area.left - margins) / width;
-    const int percentY = (kPercent * area.bottom - kPercent * area.top - margins) / height;
-    const int percent = percentX < percentY ? percentX : percentY;
-    if (percent <= 0)
-        return; // an item too small to leave the margins shows nothing
-    const int drawnWidth = width * percent / kPercent;
-    const int drawnHeight = height * percent / kPercent;
-    const int x = area.left + (area.right - area.left - drawnWidth) / 2;
-    const int y = area.top + (area.bottom - area.top - drawnHeight) / 2;
-    ::StretchBlt(item->hDC, x, y, drawnWidth, drawnHeight, source.dc(), 0, 0, width, height, SRCCOPY);
+    CopyFromBitmap(bitmap, item, [item](HDC source, int width, int height) { DrawFitted(item, source, width, height); });
 }
 
 void DrawEtchedLine(const DRAWITEMSTRUCT* item, COLORREF first, COLORREF second)

@@ -1,21 +1,27 @@
-// The dialog procedures: each routes every message of its dialogs to the handler object in its
-// slot of the dialog object table, building that object first where it is its procedure's job.
+// The dialog procedures: one thunk per slot of the dialog object table, routing every message of
+// its dialogs to the handler object in that slot. Each dialog names its procedure in its own
+// header under dialogs/; dialog_table.h says how each procedure's object is built.
 #pragma once
 #include <windows.h>
 
-INT_PTR CALLBACK AlignStartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK GroupAlignProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK AlignResultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK CleanStartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK CleanLevel1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK CleanLevel2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK CleanEndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-// The information pages: a service installs their object before running them.
-INT_PTR CALLBACK TextPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK TitledTextPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-// Uses the object a service installed for the run, else builds the default one.
-INT_PTR CALLBACK SelfTestProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK CalibrateStartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-INT_PTR CALLBACK ColorChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-// Also places the dialog in the middle of the desktop before its object centres it on the owner.
-INT_PTR CALLBACK PrinterServiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+#include "dialog_object_table.h"
+
+// Hands the message to the object in slot, building the object first when the slot is empty and
+// the dialog table has a factory for it. While there is no object the message is left to the
+// platform (0); a refused allocation is tried again with the next message.
+INT_PTR RouteDialogMessage(DialogSlot slot, HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+template <DialogSlot slot>
+INT_PTR CALLBACK RoutedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return RouteDialogMessage(slot, window, message, wParam, lParam);
+}
+
+// A page whose whole behaviour is the base handler's, by its fixed arguments: its picture (0:
+// none), the texts that get the normal font and the buttons that end it with their own id (both
+// zero-terminated lists).
+struct DialogPage {
+    USHORT pictureId;
+    const USHORT* fontItems;
+    const USHORT* endCommands;
+};

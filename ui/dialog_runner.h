@@ -2,9 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// The dialog template with this id in the library's module, loaded; null when there is none.
-HGLOBAL LoadDialogTemplate(USHORT templateId);
-
 // Shows template templateId of the library's module (whatever instance is given) as a modal
 // dialog owned by owner, with procedure and initRecord as its creation parameter. Returns the
 // dialog's end result cut to 16 bits, or 0xFFFF when the template is missing, no procedure is

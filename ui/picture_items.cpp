@@ -1,9 +1,9 @@
-// CServiceDialog's owner-drawn items: the logo, the etched separator, the picture frame with its
-// icon, the picture and the picture statics whose item id is their bitmap id.
+// CServiceDialog's owner-drawn items: the logo, the etched separator, the picture frame, the
+// picture and the picture statics whose item id is their bitmap id.
 #include "service_dialog.h"
 
 #include "bitmap_drawing.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
 
 namespace {
@@ -36,7 +36,7 @@ void EnsureConverted(HBITMAP* kept, USHORT id, HDC reference)
 
 } // namespace
 
-INT_PTR CServiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)
+INT_PTR CServiceDialog::DrawItem(const DRAWITEMSTRUCT* item)
 {
     if (!item)
         return FALSE;
@@ -54,10 +54,7 @@ INT_PTR CServiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)
         DrawPictureStatic(item);
         return TRUE;
     case IDC_PICTURE_FRAME:
-        if (item->itemAction == ODA_DRAWENTIRE || item->itemAction == ODA_SELECT ||
-            item->itemAction == ODA_FOCUS)
-            DrawItemIcon(window, IDC_FRAME_ICON, icon, item->hDC);
-        return TRUE;
+        return TRUE; // the frame only holds the picture; nothing of its own is painted
     case IDC_PICTURE:
         if (pictureId)
             EnsureConverted(&picture, pictureId, item->hDC);
@@ -66,19 +63,4 @@ INT_PTR CServiceDialog::DrawItem(HWND window, const DRAWITEMSTRUCT* item)
     default:
         return FALSE;
     }
-}
-
-INT_PTR CServiceDialog::DrawItemIcon(HWND window, int itemId, HICON itemIcon, HDC dc)
-{
-    HWND item = ::GetDlgItem(window, itemId);
-    if (!itemIcon || !item)
-        return FALSE;
-    if (dc)
-        return ::DrawIcon(dc, 0, 0, itemIcon);
-    HDC own = ::GetDC(item);
-    if (!own)
-        return FALSE;
-    const BOOL drawn = ::DrawIcon(own, 0, 0, itemIcon);
-    ::ReleaseDC(item, own);
-    return drawn;
 }

@@ -3,11 +3,9 @@
 #include "service_dialog.h"
 
 #include "centre_window.h"
-#include "entry/dialog_object_table.h"
+#include "dialog_object_table.h"
 
 namespace {
-
-constexpr LONG kNormalWeight = FW_NORMAL;
 
 // True when id is one of the entries of a zero-terminated id list; a null list holds nothing.
 bool ListContains(const USHORT* list, USHORT id)
@@ -18,12 +16,29 @@ bool ListContains(const USHORT* list, USHORT id)
     return false;
 }
 
+// The dialog's own font at normal weight; null when the dialog has no font or it cannot be read.
+HFONT MakeNormalFont(HWND window)
+{
+    HFONT dialogFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    LOGFONTA description;
+    if (!dialogFont || !::GetObjectA(dialogFont, sizeof(description), &description))
+        return nullptr;
+    description.lfWeight = FW_NORMAL;
+    return ::CreateFontIndirectA(&description);
+}
+
+// Gives every item of the list the font, without redrawing; an id without an item does nothing.
+void ApplyFont(HWND window, const USHORT* ids, HFONT font)
+{
+    for (; ids && *ids; ++ids)
+        ::SendDlgItemMessageA(window, *ids, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 } // namespace
 
-CServiceDialog::CServiceDialog(USHORT pictureId, LONG keepNotTopmost, const USHORT* fontItems,
-                               const USHORT* endCommands)
-    : normalFont(nullptr), icon(nullptr), initRecord(nullptr), keepNotTopmost(keepNotTopmost), picture(nullptr),
-      pictureId(pictureId), fontItems(fontItems), endCommands(endCommands), logo(nullptr)
+CServiceDialog::CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands)
+    : initRecord(nullptr), normalFont(nullptr), picture(nullptr), logo(nullptr), pictureId(pictureId),
+      fontItems(fontItems), endCommands(endCommands)
 {
 }
 
@@ -35,12 +50,9 @@ CServiceDialog::~CServiceDialog()
         ::DeleteObject(picture);
     if (logo)
         ::DeleteObject(logo);
-    if (icon)
-        ::DestroyIcon(icon);
-    initRecord = nullptr;
 }
 
-INT_PTR CServiceDialog::InitDialog(HWND window, HWND /*focus*/, void* record)
+INT_PTR CServiceDialog::InitDialog(HWND window, void* record)
 {
     initRecord = static_cast<DialogInitRecord*>(record);
     if (initRecord)
@@ -48,7 +60,7 @@ INT_PTR CServiceDialog::InitDialog(HWND window, HWND /*focus*/, void* record)
 
     // Made once per object: later runs of its dialogs reuse the first run's font.
     if (!normalFont)
-        normalFont = MakeNormalFont(window, kNormalWeight);
+        normalFont = MakeNormalFont(window);
     if (normalFont && fontItems)
         ApplyFont(window, fontItems, normalFont);
 
@@ -64,16 +76,16 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_INITDIALOG:
-        return InitDialog(window, reinterpret_cast<HWND>(wParam), reinterpret_cast<void*>(lParam));
+        return InitDialog(window, reinterpret_cast<void*>(lParam));
     case WM_COMMAND:
-        HandleCommand(window, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-        return 0;
+        // Only clicks command anything. Enter and Esc arrive as clicks too, and so does a close
+        // command that SystemCommand leaves to the platform.
+        return HIWORD(wParam) == BN_CLICKED ? HandleCommand(window, LOWORD(wParam)) : FALSE;
     case WM_SYSCOMMAND:
-        SystemCommand(window, wParam, static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
-        return 0; // the platform's own handling of the command follows
+        // Unless the handler took the command, the platform's own handling follows.
+        return SystemCommand(window, wParam);
     case WM_DRAWITEM:
-        DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return 0;
+        return DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -81,37 +93,30 @@ INT_PTR CServiceDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<INT_PTR>(
-            ControlColor(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message));
+        return reinterpret_cast<INT_PTR>(ControlColor(reinterpret_cast<HDC>(wParam), message));
     default:
         return 0;
     }
 }
 
-INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId, HWND /*control*/, UINT /*notification*/)
+INT_PTR CServiceDialog::HandleCommand(HWND window, USHORT commandId)
 {
-    if (ListContains(endCommands, commandId))
-        EndWith(window, commandId);
+    if (!ListContains(endCommands, commandId))
+        return FALSE;
+    EndWith(window, commandId);
     return TRUE;
 }
 
-HBRUSH CServiceDialog::ControlColor(HWND /*window*/, HDC dc, HWND /*control*/, UINT message)
+HBRUSH CServiceDialog::ControlColor(HDC dc, UINT message) const
 {
     // Edit fields and lists keep the platform's colours; everything else shows the button face.
-    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush)
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || !DialogObjects.ButtonFaceBrush())
         return nullptr;
     ::SetBkMode(dc, TRANSPARENT);
-    return DialogObjects.ButtonFaceBrush;
+    return DialogObjects.ButtonFaceBrush();
 }
 
-INT_PTR CServiceDialog::DropTopmost(HWND window)
-{
-    if (keepNotTopmost)
-        ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    return TRUE;
-}
-
-INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, SHORT /*y*/)
+INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command)
 {
     if (command != SC_CLOSE)
         return FALSE;
@@ -119,27 +124,11 @@ INT_PTR CServiceDialog::SystemCommand(HWND window, WPARAM command, SHORT /*x*/, 
     return TRUE;
 }
 
-INT_PTR CServiceDialog::EndWith(HWND window, INT_PTR result)
+void CServiceDialog::EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot)
 {
-    if (initRecord) {
+    if (initRecord && slot == WindowSlotOnEnd::Cleared) {
         initRecord->windowSlot = 0;
         initRecord = nullptr;
     }
-    return ::EndDialog(window, result);
-}
-
-HFONT CServiceDialog::MakeNormalFont(HWND window, LONG weight)
-{
-    HFONT dialogFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
-    LOGFONTA description;
-    if (!dialogFont || !::GetObjectA(dialogFont, sizeof(description), &description))
-        return nullptr;
-    description.lfWeight = weight;
-    return ::CreateFontIndirectA(&description);
-}
-
-void CServiceDialog::ApplyFont(HWND window, const USHORT* ids, HFONT font)
-{
-    for (; ids && *ids; ++ids)
-        ::SendDlgItemMessageA(window, *ids, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::EndDialog(window, result);
 }

@@ -1,6 +1,6 @@
 // CServiceDialog: the handler object behind the library's dialogs. A routing procedure hands
-// every message to Dispatch, which maps it to the named operations below; derived classes
-// replace the operations their dialogs need.
+// every message to Dispatch, which maps it to the named operations below and answers the
+// platform what they answer; derived classes replace the operations their dialogs need.
 #pragma once
 #include <windows.h>
 
@@ -10,34 +10,45 @@ struct DialogInitRecord {
     LONG windowSlot;
 };
 
+// What ending a dialog does to its init record's window slot: cleared, so the record's owner sees
+// that no dialog of its own is up, or kept holding the finished run's window (the alignment
+// choice's and the colour choice's own buttons end their dialogs so).
+enum class WindowSlotOnEnd { Cleared, Kept };
+
 class CServiceDialog {
 public:
-    // fontItems and endCommands are zero-terminated id lists held as constant data (not owned).
-    CServiceDialog(USHORT pictureId, LONG keepNotTopmost, const USHORT* fontItems, const USHORT* endCommands);
+    // pictureId names the bitmap of the picture item (0: none); fontItems and endCommands are
+    // zero-terminated id lists held as constant data (not owned).
+    CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands);
     CServiceDialog(const CServiceDialog&) = delete;
     CServiceDialog& operator=(const CServiceDialog&) = delete;
-
     virtual ~CServiceDialog();
-    virtual INT_PTR InitDialog(HWND window, HWND focus, void* initRecord);
-    virtual INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    virtual INT_PTR HandleCommand(HWND window, USHORT commandId, HWND control, UINT notification);
-    virtual HBRUSH ControlColor(HWND window, HDC dc, HWND control, UINT message);
-    virtual INT_PTR DrawItem(HWND window, const DRAWITEMSTRUCT* item);
-    virtual INT_PTR DropTopmost(HWND window);
-    virtual INT_PTR SystemCommand(HWND window, WPARAM command, SHORT x, SHORT y);
-    virtual INT_PTR DrawItemIcon(HWND window, int itemId, HICON icon, HDC dc);
-    virtual INT_PTR EndWith(HWND window, INT_PTR result);
-    virtual HFONT MakeNormalFont(HWND window, LONG weight);
-    virtual void ApplyFont(HWND window, const USHORT* ids, HFONT font);
+
+    // Never replaced: every handler answers through the operations below.
+    INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The operations a dialog may replace. Each answers the platform: TRUE when it handled the
+    // message, FALSE to leave it to the platform's own handling.
+    virtual INT_PTR InitDialog(HWND window, void* initRecord);
+    // A click (BN_CLICKED) of the button or control commandId.
+    virtual INT_PTR HandleCommand(HWND window, USHORT commandId);
+    virtual INT_PTR DrawItem(const DRAWITEMSTRUCT* item);
+    virtual INT_PTR SystemCommand(HWND window, WPARAM command);
 
 protected:
-    HFONT normalFont;
-    HICON icon;
+    // The one way a dialog of the library ends: with result, its window slot as slot says.
+    void EndWith(HWND window, INT_PTR result, WindowSlotOnEnd slot = WindowSlotOnEnd::Cleared);
+
+    // The current run's init record; null outside a run and once EndWith cleared it.
     DialogInitRecord* initRecord;
-    LONG keepNotTopmost;
-    HBITMAP picture;
+
+private:
+    HBRUSH ControlColor(HDC dc, UINT message) const;
+
+    HFONT normalFont; // made at the first run and kept for the later ones
+    HBITMAP picture;  // picture and logo are loaded and converted at their first paint
+    HBITMAP logo;
     USHORT pictureId;
     const USHORT* fontItems;
     const USHORT* endCommands;
-    HBITMAP logo;
 };

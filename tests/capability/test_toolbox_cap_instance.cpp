@@ -2,7 +2,7 @@
 // and the next call after the heap recovers creates the instance.
 #include <gtest/gtest.h>
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "platform.h"
 #include "qzw9svb/toolbox_cap.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/spooler.h"
+#include "platform/spooler.h"
 
 struct FakeSpoolerScript {
     int openFailures = 0;          // this many OpenPrinterA calls fail before one succeeds

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "entry/job_output.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "fake_spooler.h"
 #include "common/stored_job.h"
 #include "resource_ids.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "entry/job_output.h"
-#include "entry/module_state.h"
-#include "entry/spooler.h"
+#include "platform/module_instance.h"
+#include "platform/spooler.h"
 #include "common/stored_job.h"
 #include "resource_ids.h"
 #include "test_queue.h"

@@ -3,8 +3,9 @@
 
 #include <cstring>
 
-#include "entry/model_record.h"
-#include "entry/module_state.h"
+#include "capability/model_record.h"
+#include "entry/service_guard.h"
+#include "platform/module_instance.h"
 #include "fake_spooler.h"
 #include "qzw9svb/services.h"
 #include "qzw9svb/toolbox_cap.h"

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "entry/spooler.h"
+#include "platform/spooler.h"
 
 namespace {
 

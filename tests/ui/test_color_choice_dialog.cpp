@@ -2,11 +2,11 @@
 // the only way out besides the buttons.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/calibrate_choice.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 

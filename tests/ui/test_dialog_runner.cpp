@@ -3,12 +3,14 @@
 // objects across repeated paints.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
 #include "harness/gdi_count.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_start.h"
+#include "ui/dialogs/calibrate_choice.h"
+#include "ui/dialogs/clean_start.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 
@@ -54,7 +56,7 @@ TEST_F(DialogRunner, MissingTemplateOrProcedureShowsNothing)
     EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, nullptr, &record), kNoDialog);
     EXPECT_EQ(script.DialogsSeen(), 0u);
     EXPECT_EQ(record.windowSlot, 0x5A5A);
-    EXPECT_EQ(DialogObjects.slots[SlotAlignStart], nullptr);
+    EXPECT_EQ(DialogObjects.Slot(SlotAlignStart), nullptr);
 }
 
 TEST_F(DialogRunner, ResultIsCutToSixteenBits)
@@ -87,7 +89,7 @@ TEST_F(DialogRunner, SecondRunReusesTheHandlerAndItsFont)
                                     },
                                     Click(IDC_ALIGN)});
         EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, AlignStartProc, &record), IDC_ALIGN);
-        handlers[run] = DialogObjects.slots[SlotAlignStart];
+        handlers[run] = DialogObjects.Slot(SlotAlignStart);
         EXPECT_TRUE(slotWritten);
     }
     ASSERT_NE(handlers[0], nullptr);
@@ -96,6 +98,50 @@ TEST_F(DialogRunner, SecondRunReusesTheHandlerAndItsFont)
     EXPECT_EQ(fonts[1], fonts[0]);
     EXPECT_EQ(weights[0], FW_NORMAL);
     EXPECT_EQ(weights[1], FW_NORMAL);
+}
+
+// Only a handled message is answered TRUE, and only a click commands: the page stays up through
+// every other notification of its ending buttons.
+TEST_F(DialogRunner, ProcedureAnswersWhatTheHandlerAnswersAndOnlyClicksCommand)
+{
+    struct Answer {
+        const char* label;
+        UINT message;
+        WPARAM wParam;
+        const DRAWITEMSTRUCT* item;
+        INT_PTR expected;
+    };
+    DRAWITEMSTRUCT frame = {};
+    frame.CtlID = IDC_PICTURE_FRAME;
+    frame.itemAction = ODA_DRAWENTIRE;
+    DRAWITEMSTRUCT undrawn = {};
+    undrawn.CtlID = IDC_ALIGN_TEXT1;
+    const Answer answers[] = {
+        {"double click of an ending button", WM_COMMAND, MAKEWPARAM(IDC_ALIGN, BN_DOUBLECLICKED), nullptr, FALSE},
+        {"focus on an ending button", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_SETFOCUS), nullptr, FALSE},
+        {"click of an item that ends nothing", WM_COMMAND, MAKEWPARAM(IDC_LOGO, BN_CLICKED), nullptr, FALSE},
+        {"system command other than close", WM_SYSCOMMAND, SC_KEYMENU, nullptr, FALSE},
+        {"owner-drawn frame", WM_DRAWITEM, IDC_PICTURE_FRAME, &frame, TRUE},
+        {"item the page does not draw", WM_DRAWITEM, IDC_ALIGN_TEXT1, &undrawn, FALSE},
+    };
+    DialogInitRecord record = {};
+    LONG slotAfterAnswers = 0;
+    INT_PTR clickAnswer = FALSE;
+    DialogScript script(FailTest());
+    script.Expect(kAlignHeads, {[&](DialogDriver& dialog) {
+                      for (const Answer& a : answers) {
+                          SCOPED_TRACE(a.label);
+                          EXPECT_EQ(AlignStartProc(dialog.Window(), a.message, a.wParam,
+                                                   reinterpret_cast<LPARAM>(a.item)),
+                                    a.expected);
+                      }
+                      slotAfterAnswers = record.windowSlot;
+                      clickAnswer = AlignStartProc(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_ALIGN, BN_CLICKED), 0);
+                  }});
+    EXPECT_EQ(RunDialog(ModuleInstance, nullptr, IDD_ALIGN_START, AlignStartProc, &record), IDC_ALIGN);
+    EXPECT_NE(slotAfterAnswers, 0) << "a message other than a click ended the page";
+    EXPECT_EQ(clickAnswer, TRUE);
+    EXPECT_EQ(record.windowSlot, 0);
 }
 
 // A dialog is centred over what GetParent names: the owner of a pop-up dialog; a dialog without
@@ -159,7 +205,7 @@ TEST_F(DialogRunner, StaticsAndButtonsGetTheFaceBrushEditsAndListsTheDefault)
         {"scroll bar", WM_CTLCOLORSCROLLBAR, true}, {"edit", WM_CTLCOLOREDIT, false},
         {"list box", WM_CTLCOLORLISTBOX, false},
     };
-    ASSERT_NE(DialogObjects.ButtonFaceBrush, nullptr);
+    ASSERT_NE(DialogObjects.ButtonFaceBrush(), nullptr);
     DialogScript script(FailTest());
     script.Expect(kAlignHeads, {[&](DialogDriver& dialog) {
                                     HDC dc = ::GetDC(dialog.Window());
@@ -172,7 +218,7 @@ TEST_F(DialogRunner, StaticsAndButtonsGetTheFaceBrushEditsAndListsTheDefault)
                                             dialog.Window(), c.message, reinterpret_cast<WPARAM>(dc),
                                             reinterpret_cast<LPARAM>(dialog.Item(IDC_ALIGN_TEXT1)));
                                         EXPECT_EQ(brush, c.faceBrush
-                                                             ? reinterpret_cast<INT_PTR>(DialogObjects.ButtonFaceBrush)
+                                                             ? reinterpret_cast<INT_PTR>(DialogObjects.ButtonFaceBrush())
                                                              : 0);
                                         EXPECT_EQ(::GetBkMode(dc), c.faceBrush ? TRANSPARENT : OPAQUE);
                                     }

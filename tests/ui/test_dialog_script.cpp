@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_start.h"
 #include "ui_test_support.h"
 
 namespace {

@@ -149,32 +149,32 @@ protected:
     Image Paint(CServiceDialog& handler, UINT id, const RECT& area)
     {
         const DRAWITEMSTRUCT item = canvas.Item(id, area);
-        EXPECT_EQ(handler.DrawItem(nullptr, &item), TRUE);
+        EXPECT_EQ(handler.DrawItem(&item), TRUE);
         return canvas.Pixels();
     }
 };
 
 TEST_F(HandlerItems, LogoAndPictureStaticsAtNaturalSize)
 {
-    CServiceDialog handler(0, 0, nullptr, nullptr);
+    CServiceDialog handler(0, nullptr, nullptr);
     EXPECT_TRUE(DrawnAt(Paint(handler, IDC_LOGO, RECT{10, 20, 200, 50}), RECT{10, 20, 130, 36}));
     Canvas fresh(400, 400, kCanvasColour);
     const DRAWITEMSTRUCT item = fresh.Item(IDC_CLEAN_START_CARTRIDGE, RECT{4, 6, 100, 100});
-    EXPECT_EQ(handler.DrawItem(nullptr, &item), TRUE);
+    EXPECT_EQ(handler.DrawItem(&item), TRUE);
     EXPECT_TRUE(DrawnAt(fresh.Pixels(), RECT{4, 6, 124, 176}));
 }
 
 TEST_F(HandlerItems, PictureCentredInTheFrameArea)
 {
-    CServiceDialog handler(IDB_ALIGN_HEADS, 0, nullptr, nullptr);
+    CServiceDialog handler(IDB_ALIGN_HEADS, nullptr, nullptr);
     EXPECT_TRUE(DrawnAt(Paint(handler, IDC_PICTURE, RECT{0, 0, 156, 185}), RECT{18, 7, 138, 177}));
 }
 
 TEST_F(HandlerItems, MissingPictureLeavesTheItemBlankButHandled)
 {
-    for (USHORT pictureId : {USHORT{0}, USHORT{IDB_COLOR_SQUARE}}) {
+    for (USHORT pictureId : {USHORT{0}, USHORT{IDB_HARDWARE_DEFAULT}}) {
         SCOPED_TRACE(::testing::Message() << "picture " << pictureId);
-        CServiceDialog handler(pictureId, 0, nullptr, nullptr);
+        CServiceDialog handler(pictureId, nullptr, nullptr);
         EXPECT_TRUE(DrawnAt(Paint(handler, IDC_PICTURE, RECT{0, 0, 156, 185}), kNoPixels));
     }
 }

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/alignment_choices.h"
-#include "ui/dialog_procedures.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_groups.h"
+#include "ui/dialogs/alignment_choices.h"
 #include "ui_test_support.h"
 
 namespace {

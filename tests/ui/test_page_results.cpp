@@ -2,11 +2,18 @@
 // action ends it with which result, and the window slot of its init record on the way.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_result.h"
+#include "ui/dialogs/align_start.h"
+#include "ui/dialogs/calibrate_start.h"
+#include "ui/dialogs/clean_end.h"
+#include "ui/dialogs/clean_level1.h"
+#include "ui/dialogs/clean_level2.h"
+#include "ui/dialogs/clean_start.h"
+#include "ui/dialogs/self_test.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 
@@ -107,9 +114,9 @@ TEST_F(PageResults, BothCleaningStartPagesShareOneHandler)
     DialogScript script(FailTest());
     script.Expect(kCleanHeads, {Click(IDCANCEL)}).Expect(kCleanCartridges, {Click(IDCANCEL)});
     RunDialog(ModuleInstance, nullptr, IDD_CLEAN_START, CleanStartProc, &record);
-    CServiceDialog* first = DialogObjects.slots[SlotCleanStart];
+    CServiceDialog* first = DialogObjects.Slot(SlotCleanStart);
     RunDialog(ModuleInstance, nullptr, IDD_CLEAN_START_CARTRIDGE, CleanStartProc, &record);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(DialogObjects.slots[SlotCleanStart], first);
+    EXPECT_EQ(DialogObjects.Slot(SlotCleanStart), first);
     EXPECT_EQ(script.DialogsSeen(), 2u);
 }

@@ -4,19 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
-#include "fake_services.h"
 #include "memory_template.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/toolbox_cap.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "scripted_queue.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
-#include "ui/printer_port.h"
+#include "ui/dialogs/clean_start.h"
+#include "ui/dialogs/printer_service.h"
 #include "ui/service_dialog.h"
 #include "ui_test_support.h"
 #include "wine_queue.h"
@@ -29,6 +31,50 @@ const char kKestrel[] = "QZ Kestrel 410 Printer";
 constexpr BYTE kCalibrationFlag = 0x10;
 constexpr BYTE kCalibrates = 0x1E;
 constexpr size_t kNameBuffer = 256;
+
+// The services the menu is handed: each records its call and can run a dialog of its own, nested
+// in the menu, as the real services do.
+struct ServiceCall {
+    std::string service;
+    std::string printer;
+    std::string port;
+    int third;
+    HWND owner;
+    bool ownerWasOpen;
+};
+
+std::vector<ServiceCall> g_calls;
+std::function<void(HWND owner)> g_action;
+
+std::vector<ServiceCall>& ServiceCalls()
+{
+    return g_calls;
+}
+
+void ResetFakeServices()
+{
+    g_calls.clear();
+    g_action = nullptr;
+}
+
+void WhenServiceCalled(std::function<void(HWND owner)> action)
+{
+    g_action = std::move(action);
+}
+
+template <const char* kService> int QZ_CALL Record(char* printer, char* port, int third, HWND owner)
+{
+    g_calls.push_back(ServiceCall{kService, printer ? printer : "<null>", port ? port : "<null>", third, owner,
+                                  ::IsWindowVisible(owner) != FALSE});
+    if (g_action)
+        g_action(owner);
+    return 1;
+}
+
+const char kAlign[] = "AlignPenService";
+const char kClean[] = "CleanPenService";
+const char kCalibrate[] = "CalibrateColor";
+const MenuServices kRecordingServices = {Record<kAlign>, Record<kClean>, Record<kCalibrate>};
 
 // The caller's 256-byte buffer holding the queue name.
 struct NameBuffer {
@@ -101,8 +147,8 @@ private:
 // A handler that only answers WM_INITDIALOG, to see where the procedure alone puts the menu.
 class InertHandler : public CServiceDialog {
 public:
-    InertHandler() : CServiceDialog(0, 0, nullptr, nullptr) {}
-    INT_PTR InitDialog(HWND, HWND, void*) override { return TRUE; }
+    InertHandler() : CServiceDialog(0, nullptr, nullptr) {}
+    INT_PTR InitDialog(HWND, void*) override { return TRUE; }
 };
 
 } // namespace
@@ -113,9 +159,11 @@ protected:
     {
         DialogTest::SetUp();
         ResetFakeServices();
+        UseMenuServices(&kRecordingServices);
     }
     void TearDown() override
     {
+        UseMenuServices(nullptr);
         ResetFakeServices();
         DialogTest::TearDown();
     }

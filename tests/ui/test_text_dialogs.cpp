@@ -2,14 +2,13 @@
 // module's strings (and without the module), and the information page with the caller's texts.
 #include <gtest/gtest.h>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
-#include "ui/self_test_dialog.h"
+#include "ui/dialogs/self_test.h"
+#include "ui/dialogs/text_page.h"
 #include "ui/sibling_strings.h"
-#include "ui/text_page_dialog.h"
 #include "ui_test_support.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // DialogTest and the failure sink of dialog scripts.
 #include "ui_test_support.h"
 
-#include "entry/dialog_object_table.h"
+#include "ui/dialog_object_table.h"
 
 ScriptFailure FailTest()
 {

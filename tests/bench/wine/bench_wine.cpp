@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "entry/job_output.h"
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 #include "qzw9svb/toolbox_cap.h"
 #include "resource_ids.h"
 #include "wine_queue.h"

@@ -2,7 +2,7 @@
 // that the sibling module is found only through the search path it is given.
 #include "built_modules.h"
 
-#include "entry/module_state.h"
+#include "platform/module_instance.h"
 
 namespace {
 

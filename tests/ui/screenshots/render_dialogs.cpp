@@ -7,17 +7,27 @@
 #include <cstdio>
 #include <string>
 
-#include "entry/dialog_object_table.h"
-#include "entry/module_state.h"
 #include "harness/built_modules.h"
 #include "harness/dialog_script.h"
 #include "harness/png_writer.h"
+#include "platform/module_instance.h"
 #include "resources/dialog_ids.h"
-#include "ui/alignment_choices.h"
-#include "ui/dialog_procedures.h"
+#include "ui/dialog_object_table.h"
 #include "ui/dialog_runner.h"
+#include "ui/dialogs/align_groups.h"
+#include "ui/dialogs/align_result.h"
+#include "ui/dialogs/align_start.h"
+#include "ui/dialogs/alignment_choices.h"
+#include "ui/dialogs/calibrate_choice.h"
+#include "ui/dialogs/calibrate_start.h"
+#include "ui/dialogs/clean_end.h"
+#include "ui/dialogs/clean_level1.h"
+#include "ui/dialogs/clean_level2.h"
+#include "ui/dialogs/clean_start.h"
+#include "ui/dialogs/printer_service.h"
+#include "ui/dialogs/self_test.h"
+#include "ui/dialogs/text_page.h"
 #include "ui/sibling_strings.h"
-#include "ui/text_page_dialog.h"
 
 namespace {
 

@@ -1,0 +1,33 @@
+// Resources of the library's own module: one lookup for every typed resource (dialog templates,
+// stored jobs, capability records) and the string table.
+#pragma once
+#include <windows.h>
+
+// Resource ids are 16 bits.
+constexpr unsigned int kLargestResourceId = 0xFFFF;
+
+// A resource found by type and numeric id (language neutral; only the id's low 16 bits count),
+// loaded and locked for the life of the object and released with it.
+class ModuleResource {
+public:
+    ModuleResource(LPCSTR type, unsigned int id);
+    ~ModuleResource();
+    ModuleResource(const ModuleResource&) = delete;
+    ModuleResource& operator=(const ModuleResource&) = delete;
+
+    // The resource exists, whether or not it could then be loaded.
+    bool Found() const { return m_found != nullptr; }
+    DWORD Size() const { return m_size; }
+    // Its bytes; null when it is missing or could not be loaded and locked.
+    const void* Bytes() const { return m_bytes; }
+
+private:
+    HRSRC m_found;
+    HGLOBAL m_loaded;
+    DWORD m_size;
+    const void* m_bytes;
+};
+
+// Loads string id of the module into buffer (capacity in bytes, terminator included); the
+// characters copied, 0 when there is no such string or no room at all.
+int LoadModuleString(unsigned int id, char* buffer, int capacity);
