@@ -36,6 +36,7 @@ extern "C" {
 __declspec(dllimport) HANDLE WINAPI GetProcessHeap(void);
 __declspec(dllimport) void* WINAPI HeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes);
 __declspec(dllimport) BOOL WINAPI HeapFree(HANDLE heap, DWORD flags, void* block);
+__declspec(dllimport) BOOL WINAPI HeapValidate(HANDLE heap, DWORD flags, const void* block);
 __declspec(dllimport) HANDLE WINAPI GetStdHandle(DWORD which);
 __declspec(dllimport) BOOL WINAPI WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void* overlapped);
 __declspec(dllimport) HMODULE WINAPI GetModuleHandleA(const char* name);
