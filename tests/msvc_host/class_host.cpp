@@ -185,38 +185,18 @@ public:
     int allocations = 0, reallocations = 0, locks = 0, unlocks = 0, disposals = 0;
 
 protected:
-    LONG OSAllocate(ULONG size) override
-    {
-        ++allocations;
-        return Resize(size);
-    }
-    LONG OSReAllocate(ULONG size) override
-    {
-        ++reallocations;
-        return Resize(size);
-    }
-    unsigned char* OSLock() override
-    {
-        ++locks;
-        return m_store;
-    }
+    LONG OSAllocate(ULONG size) override { return Resize(size, &allocations); }
+    LONG OSReAllocate(ULONG size) override { return Resize(size, &reallocations); }
+    unsigned char* OSLock() override { return ++locks, m_store; }
     void OSUnlock() override { ++unlocks; }
-    LONG OSDispose() override
-    {
-        ++disposals;
-        m_size = 0;
-        return 0;
-    }
+    LONG OSDispose() override { return Resize(0, &disposals); }
     LONG OSValid() override { return 0; }
-    LONG OSGetSize(ULONG* size) override
-    {
-        *size = m_size;
-        return 0;
-    }
+    LONG OSGetSize(ULONG* size) override { return *size = m_size, 0; }
 
 private:
-    LONG Resize(ULONG size)
+    LONG Resize(ULONG size, int* calls)
     {
+        ++*calls;
         if (size > sizeof(m_store))
             return CSMemErrNoMemory;
         m_size = size;
