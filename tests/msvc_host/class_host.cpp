@@ -270,8 +270,7 @@ void ServicesAndQueries()
 
 // Objects the copying and list-taking constructors are given.
 struct Sources {
-    Sources() : handle(nullptr) {}
-    CSHeapMemObject handle;
+    CSHeapMemObject handle{nullptr};
     CSList list;
     CSListIterator iterator;
     CSMemBlock block;

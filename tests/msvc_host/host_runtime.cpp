@@ -26,6 +26,20 @@ void PrintNumber(LONG value)
     Print(CSInttotext(value, digits));
 }
 
+// "ok 3 - name", "not ok 3 - name" or "ok 3 - name # SKIP why" for the next group.
+void Report(bool ok, const char* name, const char* skipped)
+{
+    Print(ok ? "ok " : "not ok ");
+    PrintNumber(++groups);
+    Print(" - ");
+    Print(name);
+    if (skipped != nullptr) {
+        Print(" # SKIP ");
+        Print(skipped);
+    }
+    Print("\n");
+}
+
 int Finish()
 {
     Print("1..");
@@ -40,26 +54,13 @@ void RunGroup(const char* name, void (*group)())
 {
     failedChecks = 0;
     group();
-    ++groups;
-    if (failedChecks > 0)
-        ++failedGroups;
-    Print(failedChecks > 0 ? "not ok " : "ok ");
-    PrintNumber(groups);
-    Print(" - ");
-    Print(name);
-    Print("\n");
+    failedGroups += failedChecks > 0;
+    Report(failedChecks == 0, name, nullptr);
 }
 
 void SkipGroup(const char* name, const char* why)
 {
-    ++groups;
-    Print("ok ");
-    PrintNumber(groups);
-    Print(" - ");
-    Print(name);
-    Print(" # SKIP ");
-    Print(why);
-    Print("\n");
+    Report(true, name, why);
 }
 
 void Check(bool condition, const char* what)
