@@ -1,14 +1,16 @@
 # qz_add_library_dll(target resource-script output-dir): QZW9SVB.dll from the library's objects
-# and the given resource script, with the undecorated export list. The shipped DLL and the test
-# variant with extra printer models are both made this way.
+# and the given resource script, with the undecorated export list and the exported classes'
+# members under their MSVC names as well. The shipped DLL and the test variants with extra
+# printer models are all made this way.
 function(qz_add_library_dll target script output_dir)
   add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/entry/dll_main.cpp ${script})
   target_link_libraries(${target} PRIVATE qz_services qz_job_output qz_job_encoders qz_ui qz_capability qz_platform cis_string_list cs_support
-                        winspool shell32)
+                        qz_msvc_constructors winspool shell32)
   target_compile_definitions(${target} PRIVATE QZ_BUILDING_DLL)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/entry)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME QZW9SVB RUNTIME_OUTPUT_DIRECTORY ${output_dir})
-  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/entry/QZW9SVB.def)
+  target_sources(${target} PRIVATE ${QZ_EXPORT_DEF})
+  add_dependencies(${target} qz_msvc_exports)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()

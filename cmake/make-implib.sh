@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the import library for hosts: the export list with its stdcall decorations (which a
-# 32-bit host links against) plus the exported C++ class members read from the built DLL.
+# Makes the import library for MinGW hosts: the export list (plain names with the stdcall
+# decorations a 32-bit host links against, and the class members' MSVC names) plus the class
+# members' g++ names read from the built DLL.
 set -euo pipefail
 objdump=$1 dlltool=$2 def=$3 dll=$4 out=$5
 full=${out%.a}.def

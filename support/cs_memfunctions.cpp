@@ -1,6 +1,5 @@
 // The free functions over movable memory handles: creation and destruction through the
 // factory, and thin null-checked calls of the handle's operations.
-#include <new>
 #include <string.h>
 
 #include "cs_memimage.h"
@@ -8,23 +7,11 @@
 #include "qzw9svb/cs_memobject.h"
 #include "qzw9svb/cs_memutil.h"
 
-namespace {
-// Handles live in the same heap as their memory, so a test that makes the heap refuse
-// requests reaches the creation of the handle as well.
-void DestroyHandle(CSMemObject* handle)
-{
-    void* storage = dynamic_cast<void*>(handle);
-    handle->~CSMemObject();
-    cs_platform::HeapRelease(storage);
-}
-} // namespace
-
 CSMemObject* CS_CALL CSMemObjectFactory(void* userPointer)
 {
-    void* storage = cs_platform::HeapAllocate(sizeof(CSHeapMemObject));
-    if (storage == nullptr)
-        return nullptr;
-    return new (storage) CSHeapMemObject(userPointer);
+    // The class-level operator new takes the handle from the same heap as its memory, so a test
+    // that makes the heap refuse requests reaches the creation of the handle as well.
+    return new CSHeapMemObject(userPointer);
 }
 
 LONG CS_CALL CSAllocMemory(ULONG size, CSMemOSAlign alignment, CSMemObject** handle, void* userPointer)
@@ -45,7 +32,8 @@ LONG CS_CALL CSReAllocMemory(ULONG size, CSMemOSAlign alignment, CSMemObject** h
     return (*handle)->ReAllocate(size, alignment);
 }
 
-// Only handles made by CSMemObjectFactory may be given here: their storage is the heap's.
+// Only handles made with new may be given here (the factory's, or a host's own class): the
+// handle is deleted through slot 7, which either compiler's code answers for its own handles.
 LONG CS_CALL CSDisposeMemory(CSMemObject* handle)
 {
     if (handle == nullptr)
@@ -53,7 +41,7 @@ LONG CS_CALL CSDisposeMemory(CSMemObject* handle)
     LONG status = handle->Dispose();
     // A locked handle goes too: its destructor releases the memory Dispose kept.
     if (status != CSMemErrInvalid)
-        DestroyHandle(handle);
+        handle->ScalarDeletingDestructor(1);
     return status;
 }
 

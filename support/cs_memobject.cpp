@@ -1,6 +1,7 @@
 // CSMemObject: the state word, signature and alignment of a movable memory handle, and the
 // operations that drive its backing store through the seven virtual OS* members.
 #include "cs_memimage.h"
+#include "platform.h"
 #include "qzw9svb/cs_memobject.h"
 #include "qzw9svb/cs_memutil.h"
 
@@ -44,6 +45,28 @@ CSMemObject::~CSMemObject()
     *static_cast<volatile unsigned short*>(&m_signature) = 0;
     *static_cast<void* volatile*>(&m_userPointer) = nullptr;
     *static_cast<volatile CSMemOSAlign*>(&m_alignment) = CSMemAlignDefault;
+}
+
+void* CSMemObject::operator new(size_t size) noexcept
+{
+    return cs_platform::HeapAllocate(size);
+}
+
+void CSMemObject::operator delete(void* object)
+{
+    if (object != nullptr)
+        cs_platform::HeapRelease(object);
+}
+
+void* CSMemObject::ScalarDeletingDestructor(unsigned int flags) noexcept
+{
+    // MSVC's vector bit (2) never comes here: no handle class of the library has the default
+    // constructor an array would need.
+    if (flags & 1)
+        delete this;
+    else
+        this->~CSMemObject();
+    return this;
 }
 
 LONG CSMemObject::Allocate(ULONG size, CSMemOSAlign alignment)

@@ -1,7 +1,18 @@
 // Movable memory objects: a handle that is locked to reach its memory and may be resized or
 // freed only while unlocked. CSHeapMemObject keeps the memory in the process heap with the
 // handle's address stored just ahead of the data.
+//
+// Virtual slots, the same for hosts built with g++ and with Microsoft's compiler: the seven
+// backing-store members OSAllocate ... OSGetSize in slots 0 to 6, then the destructor. MSVC
+// gives a virtual destructor one slot, its scalar deleting destructor, which `delete` calls with
+// flags 1 (destroy, then release the storage). g++ gives it two, so for g++ the class declares
+// ScalarDeletingDestructor as slot 7, doing what MSVC's does, ahead of its own two. Through
+// slot 7 a handle of either compiler's making is destroyed by its own destructor and released
+// by its own operator delete; the library destroys handles only through it.
+// Handles live in the process heap (the class-level operator new and delete), whoever makes or
+// deletes them; placing a handle in storage of one's own takes ::new.
 #pragma once
+#include <stddef.h>
 #include "cs_platform.h"
 #include "cs_status.h"
 
@@ -21,7 +32,9 @@ public:
     explicit CSMemObject(void* userPointer);
     CSMemObject(const CSMemObject& other);
     CSMemObject& operator=(const CSMemObject& other);
-    virtual ~CSMemObject();
+
+    static void* operator new(size_t size) noexcept; // null when the heap refuses
+    static void operator delete(void* object);
 
     LONG Allocate(ULONG size, CSMemOSAlign alignment);
     LONG ReAllocate(ULONG size, CSMemOSAlign alignment);
@@ -44,6 +57,15 @@ protected:
     virtual LONG OSValid() = 0;
     virtual LONG OSGetSize(ULONG* size) = 0;
 
+public:
+#ifndef _MSC_VER
+    // Slot 7, MSVC's scalar deleting destructor: destroys the handle and, with bit 0 of flags,
+    // releases its storage; answers the handle's address.
+    virtual void* ScalarDeletingDestructor(unsigned int flags) noexcept;
+#endif
+    virtual ~CSMemObject();
+
+protected:
     void SetLockCount(unsigned short count);
     unsigned short GetLockCount() const;
     void SetAllocated(int flag);

@@ -225,7 +225,7 @@ TEST_F(MemObjectTest, MoveMembersLeavesTheSourceAValidEmptyHandle)
 TEST_F(MemObjectTest, DestructionClearsTheSignature)
 {
     alignas(CSHeapMemObject) unsigned char storage[sizeof(CSHeapMemObject)];
-    CSHeapMemObject* handle = new (storage) CSHeapMemObject(&m_owner);
+    CSHeapMemObject* handle = ::new (storage) CSHeapMemObject(&m_owner);
     ASSERT_EQ(0, handle->Allocate(24, CSMemAlignDefault));
     handle->~CSHeapMemObject();
     CSMemObjectImage image;

@@ -11,13 +11,16 @@ build=$root/build/win32
 results=$build/guest32-results
 cd "$root"
 
-# The CI subset: the export table and calling conventions through a host linked with the import
-# library, the support library, the capability queries, the job output, and every service end to
-# end (all of service_e2e_tests: under half a minute in the guest, so no filter). About 70 s with
-# the boot. Lines: NAME PATH-UNDER-bin [ARGUMENTS]
+# The CI subset: the export table and calling conventions through hosts linked with the import
+# libraries (the class hosts built in MSVC mode and with MinGW included), the support library,
+# the capability queries, the job output, and every service end to end (all of
+# service_e2e_tests: under half a minute in the guest, so no filter). About 70 s with the boot.
+# Lines: NAME PATH-UNDER-bin [ARGUMENTS]
 subset=(
   "export_tests export_tests.exe"
   "host_link_tests host_link_tests.exe"
+  "msvc_class_host msvc_class_host.exe"
+  "mingw_class_host mingw_class_host.exe"
   "support_tests support_tests.exe"
   "cis_string_list_tests cis_string_list_tests.exe"
   "encoder_tests encoder_tests.exe"
@@ -103,6 +106,16 @@ count_cases() {
     END { print p + 0, f + 0, s + 0 }' "$1"
 }
 
+# Counts the groups of a program that reports in TAP instead (the class hosts): "PASSED FAILED
+# SKIPPED", or nothing when its output has no plan line, which it prints last.
+count_tap() {
+  tr -d '\r' <"$1" | awk '
+    /^1\.\.[0-9]+$/ { plan = 1 }
+    /^ok / { if (/# SKIP/) s++; else p++ }
+    /^not ok / { f++ }
+    END { if (plan) print p + 0, f + 0, s + 0 }'
+}
+
 # Wine names a crash's address; the build's debug information names the source line.
 where_crashed() {
   local exe=$1 out=$2 addr f line
@@ -132,10 +145,13 @@ while read -r name _ exe _; do
     p=0 f=1 s=0 verdict="did not run: the guest stopped before it"
   else
     read -r _ status secs tries <<<"$line"
-    if [ -s "$xml" ]; then read -r p f s < <(count_cases "$xml"); else p=0 f=0 s=0; fi
+    tap=$(count_tap "$results/$name.out" 2>/dev/null || true)
+    if [ -s "$xml" ]; then read -r p f s < <(count_cases "$xml")
+    elif [ -n "$tap" ]; then read -r p f s <<<"$tap"
+    else p=0 f=0 s=0; fi
     if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
       f=$((f + 1)) verdict="killed after ${secs}s (over its ${program_limit}s limit)"
-    elif [ ! -s "$xml" ]; then
+    elif [ ! -s "$xml" ] && [ -z "$tap" ]; then
       f=$((f + 1)) verdict="no test report, status $status (crashed?)"
     elif [ $((p + f + s)) -eq 0 ]; then
       f=1 verdict="ran no test"
