@@ -188,7 +188,8 @@ if [ ! -f "$results/finished" ]; then
   fi
 fi
 echo "guest32: guest run took ${took}s"
-[ ${#passed_on_second_try[@]} -gt 0 ] && echo "guest32: passed only on a second try: ${passed_on_second_try[*]}"
+[ ${#passed_on_second_try[@]} -gt 0 ] &&
+  echo "guest32: RETRIED: ${passed_on_second_try[*]} failed once and passed on the second try (first tries: guest32-results/NAME.try1.out)"
 skipped=
 [ $total_skip -gt 0 ] && skipped=", $total_skip skipped"
 echo "$total_pass passed, $total_fail failed$skipped"
