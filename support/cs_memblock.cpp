@@ -32,9 +32,15 @@ CSMemBlock::CSMemBlock(ULONG size, CSMemCollection* collection, ULONG flags, cha
     Allocate(size, flags, file, line);
 }
 
-CSMemBlock::CSMemBlock(const CSMemBlock& other)
-    : m_handle(other.m_handle), m_collection(other.m_collection), m_size(other.m_size), m_flags(other.m_flags)
+CSMemBlock::~CSMemBlock()
 {
+    ReleaseOwned();
+}
+
+// A copy starts as a block that owns nothing, so the assignment has nothing to release.
+CSMemBlock::CSMemBlock(const CSMemBlock& other) : m_handle(nullptr), m_collection(nullptr), m_size(0), m_flags(0)
+{
+    *this = other;
 }
 
 CSMemBlock& CSMemBlock::operator=(const CSMemBlock& other)
@@ -47,11 +53,6 @@ CSMemBlock& CSMemBlock::operator=(const CSMemBlock& other)
     m_size = other.m_size;
     m_flags = other.m_flags;
     return *this;
-}
-
-CSMemBlock::~CSMemBlock()
-{
-    ReleaseOwned();
 }
 
 void CSMemBlock::ReleaseOwned()
