@@ -50,14 +50,16 @@ PmlValue PmlInteger(std::uint32_t value, std::size_t width)
 
 Bytes EncodePmlSet(const PmlSet& set)
 {
+    // Room for the longest payload: the command byte and two items of the longest length.
     Bytes payload(1 + 2 * (2 + kMaxPmlItem));
     const std::size_t length = BuildPmlSet(payload.data(), payload.size(), set.objectId.data(), set.objectId.size(),
                                            set.value.type, set.value.bytes.data(), set.value.bytes.size());
     if (length == 0)
         throw std::invalid_argument("PML item longer than 255 bytes");
+    payload.resize(length);
     Bytes command(kMaxPmlHeader);
     command.resize(WritePmlHeader(command.data(), length));
-    command.insert(command.end(), payload.begin(), payload.begin() + static_cast<long>(length));
+    command.insert(command.end(), payload.begin(), payload.end());
     return command;
 }
 

@@ -32,6 +32,7 @@ Bytes EncodePmlSet(const PmlSet& set);
 // Reads the data of ESC &b<n>W; throws JobFormatError unless it is exactly one well-formed set command.
 PmlSet DecodePmlSet(const Bytes& data);
 
+// Appends the complete command to the job.
 void WritePmlCommand(PclWriter& writer, const PmlSet& set);
 
 } // namespace qz_jobs
