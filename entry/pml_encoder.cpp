@@ -5,12 +5,26 @@
 
 namespace {
 
-constexpr unsigned char kPmlSet = 0x04;
-constexpr unsigned char kObjectItem = 0x00;
-constexpr unsigned char kSignedValue = 0x08;
 constexpr unsigned char kCommandStart[] = {0x1B, '&', 'b'};
-constexpr unsigned char kCommandTag[] = {'W', 'P', 'M', 'L', ' '};
-constexpr unsigned char kClosingPayload[] = {0x04, 0x00, 0x06, 0x01, 0x04, 0x01, 0x05, 0x01, 0x08, 0x20, 0x01, 0x0F};
+constexpr unsigned char kDataParameter = 'W';
+// The closing setting: object 1.4.1.5.1.8 to the one byte 0F of value type 20.
+constexpr unsigned char kClosingObject[] = {0x01, 0x04, 0x01, 0x05, 0x01, 0x08};
+constexpr unsigned char kClosingValueType = 0x20;
+constexpr unsigned char kClosingValue[] = {0x0F};
+
+// Appends one type/length/bytes item; false when it is too long or would pass capacity.
+bool AppendItem(unsigned char* payload, size_t capacity, size_t& length, unsigned char type,
+                const unsigned char* bytes, size_t count)
+{
+    if (count > kMaxPmlItem || capacity - length < 2 + count)
+        return false;
+    payload[length++] = type;
+    payload[length++] = static_cast<unsigned char>(count);
+    if (count != 0)
+        memcpy(payload + length, bytes, count);
+    length += count;
+    return true;
+}
 
 } // namespace
 
@@ -27,48 +41,59 @@ unsigned FormatDecimal(unsigned char* destination, ULONG value)
     return digits;
 }
 
+void FormatBigEndian(unsigned char* destination, ULONG value, size_t width)
+{
+    for (size_t i = 0; i < width; ++i)
+        destination[i] = static_cast<unsigned char>(value >> (8 * (width - 1 - i)));
+}
+
+size_t WritePmlHeader(unsigned char* destination, size_t payloadLength)
+{
+    size_t length = 0;
+    memcpy(destination, kCommandStart, sizeof(kCommandStart));
+    length += sizeof(kCommandStart);
+    length += FormatDecimal(destination + length, static_cast<ULONG>(payloadLength + kPmlSignatureLength));
+    destination[length++] = kDataParameter;
+    memcpy(destination + length, kPmlSignature, kPmlSignatureLength);
+    return length + kPmlSignatureLength;
+}
+
 size_t WrapPmlCommand(unsigned char* buffer, size_t payloadLength)
 {
     unsigned char payload[kMaxPmlPayload];
     if (payloadLength > kMaxPmlPayload)
         payloadLength = kMaxPmlPayload;
     memcpy(payload, buffer, payloadLength);
-    size_t length = 0;
-    memcpy(buffer, kCommandStart, sizeof(kCommandStart));
-    length += sizeof(kCommandStart);
-    length += FormatDecimal(buffer + length, static_cast<ULONG>(payloadLength + 4));
-    memcpy(buffer + length, kCommandTag, sizeof(kCommandTag));
-    length += sizeof(kCommandTag);
+    size_t length = WritePmlHeader(buffer, payloadLength);
     memcpy(buffer + length, payload, payloadLength);
     return length + payloadLength;
 }
 
+size_t BuildPmlSet(unsigned char* payload, size_t capacity, const unsigned char* objectId, size_t objectIdLength,
+                   unsigned char valueType, const unsigned char* value, size_t valueLength)
+{
+    if (capacity == 0)
+        return 0;
+    size_t length = 0;
+    payload[length++] = kPmlSetCommand;
+    if (!AppendItem(payload, capacity, length, kPmlObjectItem, objectId, objectIdLength) ||
+        !AppendItem(payload, capacity, length, valueType, value, valueLength))
+        return 0;
+    return length;
+}
+
 size_t BuildPmlSetInteger(unsigned char* payload, const unsigned char (&identifier)[7], LONG value)
 {
-    size_t length = 0;
-    payload[length++] = kPmlSet;
-    payload[length++] = kObjectItem;
-    payload[length++] = sizeof(identifier);
-    memcpy(payload + length, identifier, sizeof(identifier));
-    length += sizeof(identifier);
-    payload[length++] = kSignedValue;
     // Values travel in as few bytes as carry them: none for 0, one while bits 8-15 are clear,
     // else the low two bytes, high byte first.
-    if (value == 0) {
-        payload[length++] = 0;
-    } else if ((value & 0xFF00) == 0) {
-        payload[length++] = 1;
-        payload[length++] = static_cast<unsigned char>(value & 0xFF);
-    } else {
-        payload[length++] = 2;
-        payload[length++] = static_cast<unsigned char>((value >> 8) & 0xFF);
-        payload[length++] = static_cast<unsigned char>(value & 0xFF);
-    }
-    return length;
+    size_t width = value == 0 ? 0 : (value & 0xFF00) == 0 ? 1 : 2;
+    unsigned char bytes[2];
+    FormatBigEndian(bytes, static_cast<ULONG>(value), width);
+    return BuildPmlSet(payload, kMaxPmlSettingPayload, identifier, sizeof(identifier), kPmlSignedValue, bytes, width);
 }
 
 size_t BuildPmlSetFixed(unsigned char* payload)
 {
-    memcpy(payload, kClosingPayload, sizeof(kClosingPayload));
-    return sizeof(kClosingPayload);
+    return BuildPmlSet(payload, kMaxPmlSettingPayload, kClosingObject, sizeof(kClosingObject), kClosingValueType,
+                       kClosingValue, sizeof(kClosingValue));
 }

@@ -20,21 +20,27 @@ unsigned char* PrefixOf(void* object)
 }
 } // namespace
 
+unsigned char* AllocateLocked(ULONG size, CSMemObject** handle)
+{
+    *handle = nullptr;
+    unsigned char* data = nullptr;
+    if (CSAllocMemory(size, CSMemAlignDefault, handle, nullptr) != 0 || CSLockMemory(*handle, &data) != 0) {
+        CSDisposeMemory(*handle);
+        *handle = nullptr;
+        return nullptr;
+    }
+    return data;
+}
+
 void* AllocateTagged(size_t size, uint16_t liveTag)
 {
     if (size > 0xFFFFFFFFu - kObjectOffset)
         return nullptr;
-    CSMemObject* handle = nullptr;
-    if (CSAllocMemory(static_cast<ULONG>(size + kObjectOffset), CSMemAlignDefault, &handle, nullptr) != 0) {
-        CSDisposeMemory(handle);
-        return nullptr;
-    }
     // This lock holds for the object's whole life.
-    unsigned char* prefix = nullptr;
-    if (CSLockMemory(handle, &prefix) != 0) {
-        CSDisposeMemory(handle);
+    CSMemObject* handle = nullptr;
+    unsigned char* prefix = AllocateLocked(static_cast<ULONG>(size + kObjectOffset), &handle);
+    if (prefix == nullptr)
         return nullptr;
-    }
     memcpy(prefix, &handle, kHandleSize);
     memcpy(prefix + kTagOffset, &liveTag, kTagSize);
     return prefix + kObjectOffset;

@@ -2,31 +2,21 @@
 // iterator, which the list keeps on a sensible node as it goes.
 #include <new>
 
+#include "cs_classalloc.h"
 #include "qzw9svb/cs_list.h"
-#include "qzw9svb/cs_memobject.h"
 
 namespace {
 // A node in its own locked handle; null when the handle cannot be made or locked.
 CSListNode* CreateNode(void* data)
 {
     CSMemObject* handle = nullptr;
-    if (CSAllocMemory(sizeof(CSListNode), CSMemAlignDefault, &handle, nullptr) != 0) {
-        CSDisposeMemory(handle);
-        return nullptr;
-    }
-    unsigned char* storage = nullptr;
-    if (CSLockMemory(handle, &storage) != 0) {
-        CSDisposeMemory(handle);
-        return nullptr;
-    }
-    return new (storage) CSListNode{handle, data, nullptr, nullptr};
+    unsigned char* storage = cs_classalloc::AllocateLocked(sizeof(CSListNode), &handle);
+    return storage != nullptr ? new (storage) CSListNode{handle, data, nullptr, nullptr} : nullptr;
 }
 
 void DestroyNode(CSListNode* node)
 {
-    CSMemObject* handle = node->handle;
-    CSUnlockMemory(handle);
-    CSDisposeMemory(handle);
+    cs_classalloc::ReleaseHandle(node->handle);
 }
 } // namespace
 
@@ -74,25 +64,22 @@ LONG CSList::Insert(CSListIterator& iterator, void* data)
 
 LONG CSList::Append(CSListIterator& iterator, void* data)
 {
-    if (iterator.m_list != this)
-        return CSListErrNoMemory;
+    // Insert refuses another list's iterator, and an empty list takes the node either way.
+    if (iterator.m_list != this || m_head == nullptr)
+        return Insert(iterator, data);
+    // After a node with a successor is before that successor; the caller's iterator stays.
+    CSListNode* after = iterator.m_node != nullptr ? iterator.m_node : m_tail;
+    if (after->next != nullptr) {
+        CSListIterator successor(iterator);
+        successor.m_node = after->next;
+        return Insert(successor, data);
+    }
     CSListNode* node = CreateNode(data);
     if (node == nullptr)
         return CSListErrNoMemory;
-    if (m_head == nullptr) {
-        m_head = m_tail = node;
-        iterator.m_node = node;
-        iterator.m_ordinal = 0;
-    } else {
-        CSListNode* after = iterator.m_node != nullptr ? iterator.m_node : m_tail;
-        node->previous = after;
-        node->next = after->next;
-        if (after->next != nullptr)
-            after->next->previous = node;
-        else
-            m_tail = node;
-        after->next = node;
-    }
+    node->previous = m_tail;
+    m_tail->next = node;
+    m_tail = node;
     ++m_count;
     return 0;
 }

@@ -32,9 +32,15 @@ CSMemBlock::CSMemBlock(ULONG size, CSMemCollection* collection, ULONG flags, cha
     Allocate(size, flags, file, line);
 }
 
-CSMemBlock::CSMemBlock(const CSMemBlock& other)
-    : m_handle(other.m_handle), m_collection(other.m_collection), m_size(other.m_size), m_flags(other.m_flags)
+CSMemBlock::~CSMemBlock()
 {
+    ReleaseOwned();
+}
+
+// A copy starts as a block that owns nothing, so the assignment has nothing to release.
+CSMemBlock::CSMemBlock(const CSMemBlock& other) : m_handle(nullptr), m_collection(nullptr), m_size(0), m_flags(0)
+{
+    *this = other;
 }
 
 CSMemBlock& CSMemBlock::operator=(const CSMemBlock& other)
@@ -47,11 +53,6 @@ CSMemBlock& CSMemBlock::operator=(const CSMemBlock& other)
     m_size = other.m_size;
     m_flags = other.m_flags;
     return *this;
-}
-
-CSMemBlock::~CSMemBlock()
-{
-    ReleaseOwned();
 }
 
 void CSMemBlock::ReleaseOwned()
@@ -170,22 +171,27 @@ LONG CSMemBlock::ReAllocate(ULONG size, ULONG flags)
         return Allocate(size, flags, nullptr, 0);
     if (CSIsLocked(m_handle) != 0)
         return CSBlockErrLocked;
-    // Unsigned wrap-around: a shrinking block adds a "negative" amount to its collection.
-    ULONG difference = size - m_size;
-    if (m_collection != nullptr) {
-        LONG status = m_collection->IncAllocation(difference);
+    // A growing block asks its collection for the difference first; a shrinking one gives its
+    // difference back once the memory is smaller. An unsigned "negative" difference would look
+    // to the limit like a request near 4 GB.
+    const bool grows = size > m_size;
+    const ULONG added = grows ? size - m_size : 0;
+    if (grows && m_collection != nullptr) {
+        LONG status = m_collection->IncAllocation(added);
         if (status != 0)
             return status;
     }
     if (CSReAllocMemory(size, CSMemAlignDefault, &m_handle) != 0) {
-        if (m_collection != nullptr)
-            m_collection->DecAllocation(difference);
+        if (grows && m_collection != nullptr)
+            m_collection->DecAllocation(added);
         return CSBlockErrAlloc;
     }
-    if (size > m_size && (m_flags & CSMemBlockZeroInit)) {
+    if (!grows && m_collection != nullptr)
+        m_collection->DecAllocation(m_size - size);
+    if (grows && (m_flags & CSMemBlockZeroInit)) {
         unsigned char* data = nullptr;
         if (CSLockMemory(m_handle, &data) == 0) {
-            CSZeroMemory(data + m_size, difference);
+            CSZeroMemory(data + m_size, added);
             CSUnlockMemory(m_handle);
         }
     }

@@ -23,6 +23,13 @@ void DestroyBlock(CSMemBlock* block)
     CSMemBlock::operator delete(block);
 }
 
+// True when adding n bytes to amount would pass limit. Written so that nothing wraps: a request
+// near 2^32 must not slip under the limit by overflowing the sum.
+bool PassesLimit(ULONG limit, ULONG amount, ULONG n)
+{
+    return amount > limit || n > limit - amount;
+}
+
 // Frees and destroys a block of the collection; a locked block stays as it is.
 LONG DeleteListedBlock(CSMemBlock* block)
 {
@@ -121,7 +128,7 @@ LONG CSMemCollection::NewBlockA(ULONG size, ULONG flags, CSMemBlock** block, cha
     *block = nullptr;
     if (size == 0)
         return CSBlockErrAlloc;
-    if (!m_unlimited && m_amount + size > m_limit)
+    if (!m_unlimited && PassesLimit(m_limit, m_amount, size))
         return CSBlockErrLimit;
     // The constructor links the block at the head of the list and allocates its memory.
     CSMemBlock* created = new CSMemBlock(size, this, flags, file, line);
@@ -157,8 +164,7 @@ LONG CSMemCollection::NewBlockPtrA(ULONG size, ULONG flags, unsigned char** data
 
 LONG CSMemCollection::IncAllocation(ULONG n)
 {
-    // Unsigned wrap-around: a shrinking block passes a "negative" n, which never exceeds.
-    if (!m_unlimited && m_amount + n > m_limit)
+    if (!m_unlimited && PassesLimit(m_limit, m_amount, n))
         return CSBlockErrLimit;
     m_amount += n;
     return 0;

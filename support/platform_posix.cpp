@@ -16,14 +16,23 @@
 namespace cs_platform {
 namespace {
 
-// Calls visit(start, end, perms) for each line of /proc/self/maps until it returns false.
+// Calls visit(start, end, perms) for each line of /proc/self/maps until it returns false. Only
+// the fields at the start of a line are read: of a line longer than the buffer (a file mapped
+// under a long path) the rest is skipped, and the lines after it are read as usual.
 template <typename Visit> void ForEachMapping(Visit visit)
 {
     int fd = ::open("/proc/self/maps", O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return;
+    auto visitLine = [&visit](char* line) {
+        char* cursor = line;
+        uintptr_t start = strtoull(cursor, &cursor, 16);
+        uintptr_t end = strtoull(cursor + 1, &cursor, 16);
+        return visit(start, end, cursor + 1);
+    };
     char buffer[4096];
     size_t used = 0;
+    bool skipping = false; // in the rest of a line already visited
     bool more = true;
     while (more) {
         ssize_t got = ::read(fd, buffer + used, sizeof(buffer) - 1 - used);
@@ -35,14 +44,19 @@ template <typename Visit> void ForEachMapping(Visit visit)
         char* newline;
         while (more && (newline = static_cast<char*>(memchr(line, '\n', used - (line - buffer)))) != nullptr) {
             *newline = '\0';
-            char* cursor = line;
-            uintptr_t start = strtoull(cursor, &cursor, 16);
-            uintptr_t end = strtoull(cursor + 1, &cursor, 16);
-            more = visit(start, end, cursor + 1);
+            if (!skipping)
+                more = visitLine(line);
+            skipping = false;
             line = newline + 1;
         }
         used -= static_cast<size_t>(line - buffer);
         memmove(buffer, line, used);
+        if (more && used == sizeof(buffer) - 1) {
+            if (!skipping)
+                more = visitLine(buffer);
+            skipping = true;
+            used = 0;
+        }
     }
     ::close(fd);
 }

@@ -12,6 +12,7 @@ class DocumentQueue {
 public:
     DocumentQueue(const std::string& name, const std::string& driver);
     bool Ready() const { return m_queue.Ready(); }
+    const std::string& Problem() const { return m_queue.Problem(); }
     char* Name() { return m_queue.MutableName(); }
     std::vector<Document> Documents() const;
 

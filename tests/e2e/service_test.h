@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/environment.h"
 #include "document_queue.h"
 #include "harness/dialog_script.h"
+#include "harness/display_probe.h"
 #include "qzw9svb.h"
 #include "resource_ids.h"
 #include "dialog_ids.h"
@@ -19,6 +21,17 @@ constexpr char kModelAlign2[] = "QZ Test Align2";          // types 2, 6, 9
 constexpr char kModelAlign3[] = "QZ Test Align3";          // types 3, 7, 10
 constexpr char kModelAlign4[] = "QZ Test Align4";          // types 4, 0, 0
 constexpr char kModelUnknown[] = "QZ Test Unsupported";    // types 5, 1, 11
+
+// Every end-to-end test runs the services' dialogs, so each suite is this fixture under its
+// own name: without a display a test skips.
+class ServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!DisplayAvailable())
+            GTEST_SKIP() << kNoDisplay;
+    }
+};
 
 // Reports script problems as failures of the running test.
 ScriptFailure FailTest();

@@ -15,10 +15,12 @@ int Pattern(int first, int n)
 
 } // namespace
 
-TEST(AlignmentService, ChoicesBecomeTheResultJobBetweenThePatternPages)
+using AlignmentService = ServiceTest;
+
+TEST_F(AlignmentService, ChoicesBecomeTheResultJobBetweenThePatternPages)
 {
     DocumentQueue queue("QZ E2E Align1", kModelAlign1);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kAlignCaption, {HasItem(IDC_ALIGN), Click(IDC_ALIGN)})
@@ -65,10 +67,10 @@ TEST(AlignmentService, ChoicesBecomeTheResultJobBetweenThePatternPages)
     EXPECT_EQ(tail(commands[10], 12), (Document{0x04, 0x00, 0x06, 0x01, 0x04, 0x01, 0x05, 0x01, 0x08, 0x20, 0x01, 0x0F}));
 }
 
-TEST(AlignmentService, CancelledChoiceSendsNothingAfterThePatternPage)
+TEST_F(AlignmentService, CancelledChoiceSendsNothingAfterThePatternPage)
 {
     DocumentQueue queue("QZ E2E Align4", kModelAlign4);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kAlignCaption, {Click(IDC_ALIGN)})
@@ -80,10 +82,10 @@ TEST(AlignmentService, CancelledChoiceSendsNothingAfterThePatternPage)
     EXPECT_EQ(documents[0], CarriedJob(JOB_ALIGN_PATTERN_A));
 }
 
-TEST(AlignmentService, AutomaticAlignmentSendsItsStoredJobOnly)
+TEST_F(AlignmentService, AutomaticAlignmentSendsItsStoredJobOnly)
 {
     DocumentQueue queue("QZ E2E Align2", kModelAlign2);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kAlignAutoCaption, {HasItem(IDC_ALIGN), Click(IDC_ALIGN)})
@@ -96,12 +98,12 @@ TEST(AlignmentService, AutomaticAlignmentSendsItsStoredJobOnly)
     EXPECT_EQ(documents[0], CarriedJob(JOB_ALIGNMENT));
 }
 
-TEST(AlignmentService, ModelsWithoutAnAlignmentShowNothing)
+TEST_F(AlignmentService, ModelsWithoutAnAlignmentShowNothing)
 {
     for (const char* model : {kShippedModel, kModelUnknown}) {
         SCOPED_TRACE(model);
         DocumentQueue queue(std::string("QZ E2E No Alignment ") + model, model);
-        ASSERT_TRUE(queue.Ready());
+        QZ_SKIP_WITHOUT_QUEUE(queue);
         DialogScript script(FailTest());
         EXPECT_EQ(AlignPenService(queue.Name(), nullptr, 0, nullptr), 0);
         EXPECT_EQ(script.DialogsSeen(), 0u);
@@ -109,7 +111,7 @@ TEST(AlignmentService, ModelsWithoutAnAlignmentShowNothing)
     }
 }
 
-TEST(AlignmentService, UnreadableQueueRunsTheFirstModelAndAnswersZero)
+TEST_F(AlignmentService, UnreadableQueueRunsTheFirstModelAndAnswersZero)
 {
     // The first model of the test store aligns with pattern pages; its pattern job cannot reach
     // a queue that does not exist, so the workflow stops after the start page.

@@ -7,10 +7,12 @@ const char kCalibrateCaption[] = "Kalibrer fargene";
 
 } // namespace
 
-TEST(CalibrationService, CalibratePrintsThePageThenOffersTheChoice)
+using CalibrationService = ServiceTest;
+
+TEST_F(CalibrationService, CalibratePrintsThePageThenOffersTheChoice)
 {
     DocumentQueue queue("QZ E2E Calibrate", kModelAlign1);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kCalibrateCaption, {HasItem(IDC_USE_DEFAULTS), Click(IDC_CALIBRATE)})
@@ -22,7 +24,7 @@ TEST(CalibrationService, CalibratePrintsThePageThenOffersTheChoice)
     EXPECT_EQ(documents[0], CarriedJob(JOB_COLOR_CALIBRATION));
 }
 
-TEST(CalibrationService, ChoiceFollowsEvenWhenThePageCannotBePrinted)
+TEST_F(CalibrationService, ChoiceFollowsEvenWhenThePageCannotBePrinted)
 {
     DialogScript script(FailTest());
     script.Expect(kCalibrateCaption, {Click(IDC_CALIBRATE)})
@@ -30,10 +32,10 @@ TEST(CalibrationService, ChoiceFollowsEvenWhenThePageCannotBePrinted)
     EXPECT_EQ(CalibrateColor(kMissingQueue, nullptr, 0, nullptr), 1);
 }
 
-TEST(CalibrationService, DefaultsAndCancelSendNothing)
+TEST_F(CalibrationService, DefaultsAndCancelSendNothing)
 {
     DocumentQueue queue("QZ E2E Calibrate Other", kModelAlign1);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kCalibrateCaption, {Click(IDC_USE_DEFAULTS)}).Expect(kCalibrateCaption, {Click(IDCANCEL)});

@@ -9,10 +9,12 @@ const char kCleanCartridgeCaption[] = "Rens blekkpatroner";
 
 } // namespace
 
-TEST(CleaningService, StandardCleaningStopsWhereTheUserStops)
+using CleaningService = ServiceTest;
+
+TEST_F(CleaningService, StandardCleaningStopsWhereTheUserStops)
 {
     DocumentQueue queue("QZ E2E Clean Standard", kModelAlign1);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kCleanCaption, {HasItem(IDC_CLEAN_START_TEXT1), Click(IDC_CLEAN)})
@@ -25,10 +27,10 @@ TEST(CleaningService, StandardCleaningStopsWhereTheUserStops)
     EXPECT_EQ(documents[0], CarriedJob(JOB_CLEAN_LEVEL1));
 }
 
-TEST(CleaningService, CartridgeCleaningSendsATestPageAfterEveryLevel)
+TEST_F(CleaningService, CartridgeCleaningSendsATestPageAfterEveryLevel)
 {
     DocumentQueue queue("QZ E2E Clean Cartridge", kModelAlign2);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kCleanCartridgeCaption, {HasItem(IDC_CLEAN_START_CARTRIDGE), Click(IDC_CLEAN)})
@@ -45,10 +47,10 @@ TEST(CleaningService, CartridgeCleaningSendsATestPageAfterEveryLevel)
         EXPECT_EQ(documents[i], CarriedJob(expected[i])) << "document " << i;
 }
 
-TEST(CleaningService, LeadInCleaningIsOneDocumentAndAnswersZero)
+TEST_F(CleaningService, LeadInCleaningIsOneDocumentAndAnswersZero)
 {
     DocumentQueue queue("QZ E2E Clean Lead In", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kCleanCaption, {HasItem(IDC_CLEAN_START_TEXT1), Click(IDC_CLEAN)})
@@ -63,10 +65,10 @@ TEST(CleaningService, LeadInCleaningIsOneDocumentAndAnswersZero)
     EXPECT_TRUE(std::equal(level2.begin(), level2.end(), documents[0].begin() + 600));
 }
 
-TEST(CleaningService, CancelledStartSendsNothing)
+TEST_F(CleaningService, CancelledStartSendsNothing)
 {
     DocumentQueue queue("QZ E2E Clean Cancel", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     DialogScript script(FailTest());
     script.Expect(kCleanCaption, {CloseBox()});
     EXPECT_EQ(CleanPenService(queue.Name(), nullptr, 0, nullptr), 0);

@@ -9,7 +9,9 @@ const char kCommTestTitle[] = "Resultat av kommunikasjonstesten";   // sibling s
 
 } // namespace
 
-TEST(InformationServices, HardwarePageShowsTheCallersText)
+using InformationServices = ServiceTest;
+
+TEST_F(InformationServices, HardwarePageShowsTheCallersText)
 {
     char text[] = "Fastvare 1.2, 2 patroner";
     DialogScript script(FailTest());
@@ -18,7 +20,7 @@ TEST(InformationServices, HardwarePageShowsTheCallersText)
     EXPECT_EQ(script.DialogsSeen(), 1u);
 }
 
-TEST(InformationServices, HardwarePageVariantZeroTakesItsTextFromTheSiblingModule)
+TEST_F(InformationServices, HardwarePageVariantZeroTakesItsTextFromTheSiblingModule)
 {
     char ignored[] = "not shown";
     DialogScript script(FailTest());
@@ -30,10 +32,10 @@ TEST(InformationServices, HardwarePageVariantZeroTakesItsTextFromTheSiblingModul
     EXPECT_EQ(DisplayHardwareInfo(kMissingQueue, ignored, 0, nullptr), 1);
 }
 
-TEST(InformationServices, CommunicationTestResultIsNotHeldByTheBusyFlag)
+TEST_F(InformationServices, CommunicationTestResultIsNotHeldByTheBusyFlag)
 {
     DocumentQueue queue("QZ E2E Comm Test", kModelAlign1);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     char result[] = "Kommunikasjonen virker.";
     int nested = -1;
     DialogScript script(FailTest());

@@ -7,10 +7,12 @@ const char kMenuCaption[] = "Skriverservice";
 
 } // namespace
 
-TEST(PrinterServiceMenu, CleaningStartsFromTheMenuWhichStaysOpen)
+using PrinterServiceMenu = ServiceTest;
+
+TEST_F(PrinterServiceMenu, CleaningStartsFromTheMenuWhichStaysOpen)
 {
     DocumentQueue queue("QZ E2E Menu", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     HWND menu = nullptr;
     {
         DialogScript script(FailTest());
@@ -30,7 +32,7 @@ TEST(PrinterServiceMenu, CleaningStartsFromTheMenuWhichStaysOpen)
     EXPECT_EQ(documents[0].size(), 600 + CarriedJob(JOB_CLEAN_LEVEL2).size());
 }
 
-TEST(PrinterServiceMenu, NoQueueNameShowsNothing)
+TEST_F(PrinterServiceMenu, NoQueueNameShowsNothing)
 {
     DialogScript script(FailTest());
     char empty[] = "";

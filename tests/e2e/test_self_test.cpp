@@ -9,10 +9,12 @@ const char kPlainTestTitle[] = "Testside for QZ Kestrel 410"; // sibling string 
 
 } // namespace
 
-TEST(SelfTestService, TypeTenSendsTheTestBufferAfterPrint)
+using SelfTestService = ServiceTest;
+
+TEST_F(SelfTestService, TypeTenSendsTheTestBufferAfterPrint)
 {
     DocumentQueue queue("QZ E2E Self Test", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     {
         DialogScript script(FailTest());
         script.Expect(kInkTestTitle, {HasItem(IDC_SELF_TEST_PAGE), TextIs(IDOK, "&Skriv ut"), Click(IDOK)});
@@ -26,21 +28,22 @@ TEST(SelfTestService, TypeTenSendsTheTestBufferAfterPrint)
     EXPECT_EQ(documents[0], expected);
 }
 
-TEST(SelfTestService, CancelSendsNothing)
+TEST_F(SelfTestService, CancelSendsNothing)
 {
     DocumentQueue queue("QZ E2E Self Test Cancel", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     DialogScript script(FailTest());
     script.Expect(kInkTestTitle, {Click(IDCANCEL)});
     EXPECT_EQ(PrintSelfTest(queue.Name(), nullptr, 0, nullptr), 0);
     EXPECT_TRUE(queue.Documents().empty());
 }
 
-TEST(SelfTestService, TypeNineSendsItsStoredJobAndTypeEightNothing)
+TEST_F(SelfTestService, TypeNineSendsItsStoredJobAndTypeEightNothing)
 {
     DocumentQueue nine("QZ E2E Self Test Nine", kModelAlign2);
     DocumentQueue eight("QZ E2E Self Test Eight", kModelAlign1);
-    ASSERT_TRUE(nine.Ready() && eight.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(nine);
+    QZ_SKIP_WITHOUT_QUEUE(eight);
     {
         DialogScript script(FailTest());
         script.Expect(kInkTestTitle, {Click(IDOK)}).Expect(kPlainTestTitle, {HasItem(IDC_PICTURE), Click(IDOK)});
@@ -53,19 +56,19 @@ TEST(SelfTestService, TypeNineSendsItsStoredJobAndTypeEightNothing)
     EXPECT_TRUE(eight.Documents().empty());
 }
 
-TEST(SelfTestService, OtherTypesShowNothing)
+TEST_F(SelfTestService, OtherTypesShowNothing)
 {
     DocumentQueue queue("QZ E2E Self Test None", kModelAlign4);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     DialogScript script(FailTest());
     EXPECT_EQ(PrintSelfTest(queue.Name(), nullptr, 0, nullptr), 0);
     EXPECT_EQ(script.DialogsSeen(), 0u);
 }
 
-TEST(SelfTestService, OtherServicesAreRefusedWhileItsDialogIsUp)
+TEST_F(SelfTestService, OtherServicesAreRefusedWhileItsDialogIsUp)
 {
     DocumentQueue queue("QZ E2E Busy", kShippedModel);
-    ASSERT_TRUE(queue.Ready());
+    QZ_SKIP_WITHOUT_QUEUE(queue);
     int cleaning = -1, inkGauge = -1, cable = -1;
     {
         DialogScript script(FailTest());

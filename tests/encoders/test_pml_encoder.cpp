@@ -85,6 +85,37 @@ TEST(PmlEncoder, WrapperPutsTheHeaderInFrontOfThePayload)
     EXPECT_EQ(longest[kMaxPmlPayload + 9], 0xAB);
 }
 
+TEST(PmlEncoder, SetPayloadsAreRefusedWhenAnItemOrTheCapacityIsTooSmall)
+{
+    const struct {
+        const char* label;
+        size_t idLength;
+        size_t valueLength;
+        size_t capacity;
+        size_t length;
+    } cases[] = {
+        {"fits exactly", 2, 1, 8, 8},
+        {"empty value", 2, 0, 7, 7},
+        {"one byte short", 2, 1, 7, 0},
+        {"no room at all", 2, 1, 0, 0},
+        {"longest object id", 255, 1, 300, 261},
+        {"object id over 255 bytes", 256, 1, 600, 0},
+        {"value over 255 bytes", 2, 256, 600, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Bytes payload(c.capacity + 1, 0xEE);
+        const Bytes id(c.idLength, 0x01);
+        const Bytes value(c.valueLength, 0x2A);
+        size_t length = BuildPmlSet(payload.data(), c.capacity, id.data(), id.size(), 0x04, value.data(), value.size());
+        EXPECT_EQ(length, c.length);
+        EXPECT_EQ(payload[c.capacity], 0xEE) << "nothing is written past the capacity";
+        if (length != 0) {
+            EXPECT_EQ(payload[3 + c.idLength], 0x04) << "the value item follows the object item";
+        }
+    }
+}
+
 TEST(AlignmentJob, ElevenCommandsInOrderAndNothingPastTheCapacity)
 {
     AlignmentJobValues job = {{0, -2, -1, 8, -4, 2, 4, 0, 0, 0}};

@@ -138,10 +138,12 @@ TEST(NoticeBuilder, JoinsWrappedLinesIntoOneLinePerParagraph)
     EXPECT_EQ(Bytes(expected.begin(), expected.end()), qz_jobs::BuildNotice(layout, "Blå\nbær  \n\n\nsøt.\n"));
 }
 
-TEST(NoticeBuilder, RefusesWrongSizeOrParagraphCount)
+TEST(NoticeBuilder, RefusesWrongSizeParagraphCountOrNul)
 {
     EXPECT_THROW(qz_jobs::BuildNotice({"test", 16, 2, 1}, "Blå\nbær\n\nsøt.\n"), qz_jobs::JobFormatError);
     EXPECT_THROW(qz_jobs::BuildNotice({"test", 17, 3, 1}, "Blå\nbær\n\nsøt.\n"), qz_jobs::JobFormatError);
+    using namespace std::string_literals;
+    EXPECT_THROW(qz_jobs::BuildNotice({"test", 17, 2, 1}, "Blå\nb\0r\n\nsøt.\n"s), qz_jobs::JobFormatError);
 }
 
 TEST(Cp1252, MapsLatinAndTypographicCharacters)
@@ -152,8 +154,10 @@ TEST(Cp1252, MapsLatinAndTypographicCharacters)
 
 TEST(Cp1252, RefusesWhatTheCodePageLacksAndBrokenUtf8)
 {
-    // U+0100, a C1 control, a cut-short sequence, a byte UTF-8 never uses, an overlong '/'.
-    for (const char* text : {"\xC4\x80", "\xC2\x81", "\xE2\x82", "\xFF", "\xC0\xAF"}) {
+    // U+0100, a C1 control, a cut-short sequence, a byte UTF-8 never uses, overlong forms of '/',
+    // NUL and 'a-ring' in two, three and four bytes.
+    for (const char* text : {"\xC4\x80", "\xC2\x81", "\xE2\x82", "\xFF", "\xC0\xAF", "\xE0\x80\x80",
+                             "\xE0\x83\xA5", "\xF0\x80\x83\xA5"}) {
         SCOPED_TRACE(testing::PrintToString(std::string(text)));
         EXPECT_THROW(qz_jobs::Utf8ToCp1252(text), qz_jobs::JobFormatError);
     }

@@ -4,12 +4,22 @@
 
 #include <string>
 #include <vector>
+#include "pcl_parser.h"
 #include "pml_command.h"
 
 namespace {
 
 using qz_jobs::Bytes;
 using qz_jobs::PmlSet;
+
+// The data of the one ESC &b<n>W command an encoding makes, as the job verifiers read it.
+Bytes CommandData(const Bytes& command)
+{
+    const std::vector<qz_jobs::PclElement> elements = qz_jobs::ParsePcl(command);
+    EXPECT_EQ(1u, elements.size());
+    EXPECT_EQ("&b", elements.at(0).group);
+    return qz_jobs::ParameterData(command, elements.at(0).parameters.at(0));
+}
 
 TEST(PmlInteger, BigEndianAtTheRequestedWidth)
 {
@@ -38,7 +48,8 @@ TEST(PmlInteger, MinimalWidthAndValuesThatDoNotFit)
 TEST(PmlSetCommand, EncodesTheItemsInOrder)
 {
     const PmlSet set{{0x01, 0x01, 0x05, 0x02}, {0x04, {0x04, 0x4C}}};
-    const Bytes expected = {'P', 'M', 'L', ' ', 0x04, 0x00, 0x04, 0x01, 0x01, 0x05, 0x02, 0x04, 0x02, 0x04, 0x4C};
+    const Bytes expected = {0x1B, '&', 'b', '1', '5', 'W', 'P', 'M', 'L', ' ', 0x04,
+                            0x00, 0x04, 0x01, 0x01, 0x05, 0x02, 0x04, 0x02, 0x04, 0x4C};
     EXPECT_EQ(expected, qz_jobs::EncodePmlSet(set));
 }
 
@@ -51,7 +62,7 @@ TEST(PmlSetCommand, OtherValueTypesAndLengthsRoundTrip)
     };
     for (const PmlSet& set : sets) {
         SCOPED_TRACE("value type " + std::to_string(set.value.type));
-        const Bytes data = qz_jobs::EncodePmlSet(set);
+        const Bytes data = CommandData(qz_jobs::EncodePmlSet(set));
         EXPECT_EQ(4 + 1 + 2 + set.objectId.size() + 2 + set.value.bytes.size(), data.size());
         const PmlSet decoded = qz_jobs::DecodePmlSet(data);
         EXPECT_EQ(set.objectId, decoded.objectId);
@@ -63,7 +74,7 @@ TEST(PmlSetCommand, OtherValueTypesAndLengthsRoundTrip)
 
 TEST(PmlSetCommand, DecoderRejectsAnythingButOneCommand)
 {
-    const Bytes good = qz_jobs::EncodePmlSet({{0x01, 0x04}, {0x04, {0x64}}});
+    const Bytes good = CommandData(qz_jobs::EncodePmlSet({{0x01, 0x04}, {0x04, {0x64}}}));
     struct Case { const char* label; Bytes data; };
     std::vector<Case> cases = {
         {"empty", {}},

@@ -106,6 +106,10 @@ TEST(RasterVerifier, RejectsBrokenRuns)
              WriteRow(w, {Bytes{0x05, 0x01}, {}, {}, {}, {}, {}, {}, {}});
          })},
         {"raster never ended", RasterJob([](PclWriter& w) { WriteRow(w, kBlackRow); }, true, false)},
+        {"moves past the last row", RasterJob([](PclWriter& w) {
+             for (int move = 0; move < 22; ++move)
+                 w.Parameter(99999999, 'y');
+         })},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "platform.h"
@@ -36,6 +37,33 @@ TEST_F(MemCollectionTest, LimitedCollectionAccountsAgainstItsLimit)
     EXPECT_EQ(0, collection.DeleteBlock(first));
     EXPECT_EQ(0, collection.NewBlockA(50, 0, &second, nullptr, 0));
     EXPECT_EQ(50u, collection.GetAmountAllocated());
+}
+
+TEST_F(MemCollectionTest, RequestsNearFourGigabytesDoNotWrapPastTheLimit)
+{
+    CSMemCollection collection(100);
+    CSMemBlock *small = nullptr, *large = nullptr;
+    ASSERT_EQ(0, collection.NewBlockA(20, 0, &small, nullptr, 0));
+    ASSERT_EQ(0, collection.NewBlockA(40, 0, &large, nullptr, 0));
+    CSMemBlock* block = nullptr;
+    unsigned char* data = nullptr;
+    const struct {
+        const char* label;
+        std::function<LONG()> request;
+    } cases[] = {
+        {"new block", [&] { return collection.NewBlockA(0xFFFFFFFFu - 30, 0, &block, nullptr, 0); }},
+        {"new block pointer", [&] { return collection.NewBlockPtrA(0u - 60, 0, &data, nullptr, 0); }},
+        {"increase", [&] { return collection.IncAllocation(0u - 50); }},
+        {"growing block", [&] { return large->ReAllocate(0xFFFFFFF0u, 0); }},
+    };
+    // Refused before any memory is sought: with the heap refusing, anything else answers -100.
+    cs_platform::FailHeapAfter(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(CSBlockErrLimit, c.request());
+        EXPECT_EQ(60u, collection.GetAmountAllocated());
+        EXPECT_EQ(40u, large->GetSize());
+    }
 }
 
 TEST_F(MemCollectionTest, UnlimitedCollectionMeasuresAgainstFreeMemory)

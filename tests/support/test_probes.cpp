@@ -5,12 +5,16 @@
 #include <string.h>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -140,6 +144,64 @@ TEST(PointerProbes, PageProtectionsDecide)
         {"count 0 asks about no bytes", lastMapped + page, 0, 1, 1},
     });
 }
+
+#ifndef _WIN32
+// A file mapped read-only over the page at address, under a path longer than a page: the probes
+// read the process's mapping table, where that mapping's line is then longer than a page too.
+class LongPathMapping {
+public:
+    explicit LongPathMapping(void* address, size_t size)
+    {
+        char base[] = "/tmp/qz-probes-XXXXXX";
+        if (::mkdtemp(base) == nullptr)
+            return;
+        m_base = base;
+        m_folders.push_back(::open(base, O_RDONLY | O_DIRECTORY));
+        while (m_folders.back() >= 0 && m_folders.size() <= kLevels &&
+               ::mkdirat(m_folders.back(), kFolderName.c_str(), 0700) == 0)
+            m_folders.push_back(::openat(m_folders.back(), kFolderName.c_str(), O_RDONLY | O_DIRECTORY));
+        int file = ::openat(m_folders.back(), "mapped", O_RDWR | O_CREAT, 0600);
+        m_ready = file >= 0 && m_folders.size() > kLevels && ::ftruncate(file, static_cast<off_t>(size)) == 0 &&
+                  ::mmap(address, size, PROT_READ, MAP_SHARED | MAP_FIXED, file, 0) == address;
+        if (file >= 0)
+            ::close(file);
+    }
+
+    ~LongPathMapping()
+    {
+        if (m_folders.empty())
+            return;
+        ::unlinkat(m_folders.back(), "mapped", 0);
+        for (size_t level = m_folders.size() - 1; level > 0; --level) {
+            ::close(m_folders[level]);
+            ::unlinkat(m_folders[level - 1], kFolderName.c_str(), AT_REMOVEDIR);
+        }
+        ::close(m_folders[0]);
+        ::rmdir(m_base.c_str());
+    }
+
+    bool Ready() const { return m_ready; }
+
+private:
+    static constexpr size_t kLevels = 25; // of 200 characters each
+    const std::string kFolderName = std::string(200, 'd');
+    std::string m_base;
+    std::vector<int> m_folders;
+    bool m_ready = false;
+};
+
+TEST(PointerProbes, MappingsAfterALineLongerThanAPageAreFound)
+{
+    Pages pages({Access::ReadWrite, Access::ReadWrite});
+    ASSERT_TRUE(pages.Ready());
+    LongPathMapping file(pages.Page(0), pages.PageSize());
+    ASSERT_TRUE(file.Ready()) << "could not map a file under a long path";
+    CheckProbes({
+        {"the long line's own mapping", pages.Page(0), 1, 1, 0},
+        {"the page after it", pages.Page(1), static_cast<ULONG>(pages.PageSize()), 1, 1},
+    });
+}
+#endif
 
 TEST(CheckedIcharCopies, NonWritableDestinationIsLeftAlone)
 {

@@ -9,6 +9,7 @@
 #include <string>
 #include "dialog_template_parser.h"
 #include "expected_dialogs.h"
+#include "harness/display_probe.h"
 #include "library_resources.h"
 
 namespace template_test {
@@ -130,6 +131,8 @@ INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
 
 TEST_F(DialogTemplates, PlatformBuildsEveryTemplateWithItsControls)
 {
+    if (!DisplayAvailable())
+        GTEST_SKIP() << kNoDisplay;
     for (const ExpectedDialog& dialog : ExpectedDialogs()) {
         SCOPED_TRACE("dialog " + std::to_string(dialog.id));
         const auto [data, size] = ResourceBytes(dialog.id, RT_DIALOG);

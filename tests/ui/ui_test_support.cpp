@@ -1,6 +1,7 @@
 // DialogTest and the failure sink of dialog scripts.
 #include "ui_test_support.h"
 
+#include "harness/display_probe.h"
 #include "ui/dialog_object_table.h"
 
 ScriptFailure FailTest()
@@ -10,6 +11,8 @@ ScriptFailure FailTest()
 
 void DialogTest::SetUp()
 {
+    if (!DisplayAvailable())
+        GTEST_SKIP() << kNoDisplay;
     ASSERT_TRUE(resources.Loaded()) << "the built library was not found next to the test program";
     EmptyDialogObjects();
 }

@@ -1,5 +1,6 @@
-// Shared ground of the dialog tests: the built library's resources, an empty dialog object table
-// for every test, and dialog scripts whose problems become test failures.
+// Shared ground of the dialog tests: a display (without one they skip), the built library's
+// resources, an empty dialog object table for every test, and dialog scripts whose problems
+// become test failures.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -7,13 +7,26 @@
 namespace qz_bitmaps {
 namespace {
 
+// Where a printed sheet's contents go: its inner margin and width, and the side of each of the
+// four colour squares that fill that width with the given gap between them.
+struct SheetLayout {
+    int inner;
+    int innerWidth;
+    int square;
+};
+
+// Draws an empty sheet and lays out its inside.
+SheetLayout DrawLaidOutSheet(Canvas& canvas, int left, int top, int width, int height, int squareGap)
+{
+    DrawSheet(canvas, left, top, width, height);
+    const int innerWidth = width - 18;
+    return {left + 8, innerWidth, (innerWidth - 3 * squareGap) / 4};
+}
+
 // Text and colour squares as a clogged head prints them: white lines through everything.
 void DrawPoorPrintSheet(Canvas& canvas, int left, int top, int width, int height)
 {
-    DrawSheet(canvas, left, top, width, height);
-    const int inner = left + 8;
-    const int innerWidth = width - 18;
-    const int square = (innerWidth - 3 * 5) / 4;
+    const auto [inner, innerWidth, square] = DrawLaidOutSheet(canvas, left, top, width, height, 5);
     DrawTextRows(canvas, inner, top + 20, innerWidth, 6, true);
     DrawColourSquares(canvas, inner, top + height / 2 - square / 2, square, 5,
                       {kCyan, kMagenta, kYellow, kBlack}, true);
@@ -25,10 +38,7 @@ void DrawPoorPrintSheet(Canvas& canvas, int left, int top, int width, int height
 // show whether every nozzle prints again.
 void DrawResultSheet(Canvas& canvas, int left, int top, int width, int height)
 {
-    DrawSheet(canvas, left, top, width, height);
-    const int inner = left + 8;
-    const int innerWidth = width - 18;
-    const int square = (innerWidth - 3 * 6) / 4;
+    const auto [inner, innerWidth, square] = DrawLaidOutSheet(canvas, left, top, width, height, 6);
     DrawTextRows(canvas, inner, top + 14, innerWidth, 3, false);
     const int dashY = top + 28;
     DrawDashedLine(canvas, inner, dashY, innerWidth, kBlack);

@@ -1,11 +1,13 @@
 // qzautopilot: answers dialogs of another program as a user would. Each step names a dialog by
 // its caption and the control to click; the autopilot waits for that dialog, saves a screenshot
-// of it, and clicks. Used by the demo to run the printer service menu without a person.
+// of it, and clicks. Used by the demo to run the printer service menu without a person. Exits 0
+// when every step was taken, 1 when a dialog did not appear, 2 on bad arguments, 3 without a display.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "harness/display_probe.h"
 #include "harness/png_writer.h"
 #include "harness/window_capture.h"
 
@@ -52,6 +54,10 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::fprintf(stderr, "usage: qzautopilot SCREENSHOT-FOLDER \"CAPTION=CONTROL-ID\"...\n");
         return 2;
+    }
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "qzautopilot: %s\n", kNoDisplay);
+        return 3;
     }
     std::string folder = argv[1];
     HWND previous = nullptr;

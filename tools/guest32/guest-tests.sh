@@ -32,8 +32,9 @@ run_program() { # STEM LIMIT EXE DIR [ARGS]
 }
 
 # Plan lines: NAME LIMIT_SECONDS EXE WORKING_DIR [PROGRAM ARGUMENTS]
-# A program that fails gets a second try, as the 64-bit runs give each test: a Wine start-up
-# hiccup is not a fault of the library, a real fault fails both. The first try is kept as
+# A program that fails gets a second try, as ./qz test gives a failing 64-bit test: a Wine
+# start-up hiccup is not a fault of the library, a real fault fails both. The host names every
+# program that passed only on its second try. The first try is kept as
 # NAME.try1.*; a program killed at its limit gets no second try.
 while read -r name limit exe dir args; do
   echo "guest32: running $name"

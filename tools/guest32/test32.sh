@@ -116,6 +116,20 @@ count_tap() {
     END { if (plan) print p + 0, f + 0, s + 0 }'
 }
 
+# The tests that failed in one try of a program (STEM.xml, STEM.out), separated by ", ": SUITE.NAME
+# from its GoogleTest report, or the names on TAP's "not ok N - name" lines when it has none.
+failed_cases() {
+  if [ -s "$1.xml" ]; then
+    awk '
+      /<testcase / { match($0, / name="[^"]*"/); name = substr($0, RSTART + 7, RLENGTH - 8)
+                     match($0, /classname="[^"]*"/); suite = substr($0, RSTART + 11, RLENGTH - 12) }
+      /<failure/ && !((suite "." name) in seen) { seen[suite "." name]; printf "%s%s.%s", sep, suite, name; sep = ", " }
+    ' "$1.xml"
+  elif [ -s "$1.out" ]; then
+    tr -d '\r' <"$1.out" | awk '/^not ok / { sub(/^not ok [0-9]+( - )?/, ""); printf "%s%s", sep, $0; sep = ", " }'
+  fi
+}
+
 # Wine names a crash's address; the build's debug information names the source line.
 where_crashed() {
   local exe=$1 out=$2 addr f line
@@ -163,8 +177,10 @@ while read -r name _ exe _; do
   [ "$f" -gt 0 ] && word=FAIL
   if [ "${tries:-1}" -gt 1 ] && [ -z "$verdict" ]; then
     if [ "$f" -eq 0 ]; then
-      verdict="(${secs}s, passed on a second try; the first: guest32-results/$name.try1.out)"
-      passed_on_second_try+=("$name")
+      first=$(failed_cases "$results/$name.try1")
+      first=${first:-no test named}
+      verdict="(${secs}s, passed on a second try; the first failed: $first, see guest32-results/$name.try1.out)"
+      passed_on_second_try+=("$name ($first)")
     else
       verdict="(${secs}s, failed on both tries)"
     fi
@@ -188,7 +204,8 @@ if [ ! -f "$results/finished" ]; then
   fi
 fi
 echo "guest32: guest run took ${took}s"
-[ ${#passed_on_second_try[@]} -gt 0 ] && echo "guest32: passed only on a second try: ${passed_on_second_try[*]}"
+[ ${#passed_on_second_try[@]} -gt 0 ] &&
+  echo "guest32: RETRIED: ${passed_on_second_try[*]} failed once and passed on the second try (first tries: guest32-results/NAME.try1.out)"
 skipped=
 [ $total_skip -gt 0 ] && skipped=", $total_skip skipped"
 echo "$total_pass passed, $total_fail failed$skipped"

@@ -33,12 +33,18 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& offset)
     std::size_t continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
     if (continuation == 0 || lead > 0xF4)
         Fail("invalid UTF-8 lead byte", start);
+    // The smallest code point that needs each sequence length; anything below is an overlong form
+    // (E0 80 80 would be a NUL), which UTF-8 forbids.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    const char32_t smallest = kSmallest[continuation];
     char32_t codePoint = lead & (0x3Fu >> continuation);
     for (; continuation > 0; --continuation) {
         if (offset == utf8.size() || (static_cast<std::uint8_t>(utf8[offset]) & 0xC0) != 0x80)
             Fail("UTF-8 sequence cut short", start);
         codePoint = codePoint << 6 | (static_cast<std::uint8_t>(utf8[offset++]) & 0x3Fu);
     }
+    if (codePoint < smallest)
+        Fail("overlong UTF-8 form", start);
     return codePoint;
 }
 

@@ -1,6 +1,8 @@
 // Reading a printer stream back into the few facts a person checks first.
 #include "job_report.h"
 
+#include <cstdint>
+#include <iomanip>
 #include <sstream>
 
 #include "pcl_parser.h"
@@ -17,15 +19,22 @@ std::string Dotted(const Bytes& id)
     return text.str();
 }
 
-// The value as a signed number of its byte count, most significant byte first.
-long SignedValue(const Bytes& bytes)
+// The value as a signed number of its byte count, most significant byte first; a value longer
+// than the widest number is shown as its bytes.
+std::string ValueText(const Bytes& bytes)
 {
-    if (bytes.empty())
-        return 0;
-    long value = (bytes[0] & 0x80) ? -1 : 0;
+    std::ostringstream text;
+    if (bytes.size() > sizeof(std::int64_t)) {
+        text << "0x" << std::hex << std::setfill('0');
+        for (unsigned char byte : bytes)
+            text << std::setw(2) << static_cast<int>(byte);
+        return text.str();
+    }
+    std::uint64_t value = !bytes.empty() && (bytes[0] & 0x80) ? ~std::uint64_t(0) : 0;
     for (unsigned char byte : bytes)
-        value = value * 256 + byte;
-    return value;
+        value = value << 8 | byte;
+    text << static_cast<std::int64_t>(value);
+    return text.str();
 }
 
 std::size_t LeadingNuls(const Bytes& job)
@@ -47,13 +56,9 @@ void ReportPjl(std::ostringstream& text, const std::string& plain)
 
 void ReportPml(std::ostringstream& text, const Bytes& data)
 {
-    // Run-time jobs put the W right before "PML ", stored jobs carry "PML " as data.
-    Bytes command = data;
-    if (!command.empty() && command[0] == 'W')
-        command.erase(command.begin());
     try {
-        PmlSet set = DecodePmlSet(command);
-        text << "  PML set " << Dotted(set.objectId) << " = " << SignedValue(set.value.bytes) << " (type 0x"
+        PmlSet set = DecodePmlSet(data);
+        text << "  PML set " << Dotted(set.objectId) << " = " << ValueText(set.value.bytes) << " (type 0x"
              << std::hex << static_cast<int>(set.value.type) << std::dec << ")\n";
     } catch (const JobFormatError&) {
         text << "  PML data of " << data.size() << " bytes that do not decode\n";

@@ -59,6 +59,11 @@ Bytes BuildNotice(const NoticeLayout& layout, std::string_view utf8Source)
     for (std::size_t count = 0; count < layout.closingLineEnds; ++count)
         text.append(kLineEnd);
     Bytes notice = Utf8ToCp1252(text);
+    // Hosts read the notices as zero-terminated text: a NUL would end them early.
+    const auto nul = std::find(notice.begin(), notice.end(), 0);
+    if (nul != notice.end())
+        throw JobFormatError(std::string(layout.sourceName) + " holds a NUL at byte " +
+                             std::to_string(nul - notice.begin()));
     if (notice.size() != layout.size)
         throw JobFormatError(std::string(layout.sourceName) + " is " + std::to_string(notice.size()) +
                              " bytes instead of " + std::to_string(layout.size));

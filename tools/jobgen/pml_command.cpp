@@ -1,24 +1,16 @@
-// PML set commands: encoding, decoding and the PCL command that carries them.
+// PML set commands: the job tools' view of the library's encoder, and the decoder.
 #include "pml_command.h"
 
 #include <algorithm>
 #include <string>
 
+#include "entry/pml_encoder.h"
+
 namespace qz_jobs {
 
 namespace {
 
-constexpr std::string_view kPmlSignature = "PML ";
-constexpr std::size_t kMaxItemLength = 0xFF;
-
-void AppendItem(Bytes& out, std::uint8_t type, const Bytes& item)
-{
-    if (item.size() > kMaxItemLength)
-        throw std::invalid_argument("PML item longer than 255 bytes");
-    out.push_back(type);
-    out.push_back(static_cast<std::uint8_t>(item.size()));
-    AppendBytes(out, item);
-}
+constexpr std::string_view kSignature(kPmlSignature, kPmlSignatureLength);
 
 // Reads one type/length/bytes item at offset and moves offset past it.
 Bytes ReadItem(const Bytes& data, std::size_t& offset, std::uint8_t& type)
@@ -51,27 +43,32 @@ PmlValue PmlInteger(std::uint32_t value, std::size_t width)
     if (width == 0 || width > sizeof value || MinimalWidth(value) > width)
         throw std::invalid_argument("PML integer does not fit its width");
     PmlValue result;
-    for (std::size_t shift = width; shift-- > 0;)
-        result.bytes.push_back(static_cast<std::uint8_t>(value >> (8 * shift)));
+    result.bytes.resize(width);
+    FormatBigEndian(result.bytes.data(), value, width);
     return result;
 }
 
 Bytes EncodePmlSet(const PmlSet& set)
 {
-    Bytes data;
-    AppendText(data, kPmlSignature);
-    data.push_back(kPmlSetCommand);
-    AppendItem(data, kPmlObjectItem, set.objectId);
-    AppendItem(data, set.value.type, set.value.bytes);
-    return data;
+    // Room for the longest payload: the command byte and two items of the longest length.
+    Bytes payload(1 + 2 * (2 + kMaxPmlItem));
+    const std::size_t length = BuildPmlSet(payload.data(), payload.size(), set.objectId.data(), set.objectId.size(),
+                                           set.value.type, set.value.bytes.data(), set.value.bytes.size());
+    if (length == 0)
+        throw std::invalid_argument("PML item longer than 255 bytes");
+    payload.resize(length);
+    Bytes command(kMaxPmlHeader);
+    command.resize(WritePmlHeader(command.data(), length));
+    command.insert(command.end(), payload.begin(), payload.end());
+    return command;
 }
 
 PmlSet DecodePmlSet(const Bytes& data)
 {
-    const std::size_t headerSize = kPmlSignature.size() + 1;
-    if (data.size() < headerSize || !std::equal(kPmlSignature.begin(), kPmlSignature.end(), data.begin()))
+    const std::size_t headerSize = kSignature.size() + 1;
+    if (data.size() < headerSize || !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
         throw JobFormatError("PML data does not start with \"PML \"");
-    if (data[kPmlSignature.size()] != kPmlSetCommand)
+    if (data[kSignature.size()] != kPmlSetCommand)
         throw JobFormatError("PML command is not a set command");
     std::size_t offset = headerSize;
     PmlSet set;
@@ -87,7 +84,7 @@ PmlSet DecodePmlSet(const Bytes& data)
 
 void WritePmlCommand(PclWriter& writer, const PmlSet& set)
 {
-    writer.DataCommand("&b", EncodePmlSet(set));
+    writer.Raw(EncodePmlSet(set));
 }
 
 } // namespace qz_jobs

@@ -1,5 +1,5 @@
-// PML set commands: "PML ", the set command byte, the object item and the value item, carried to
-// the printer in the PCL command ESC &b<n>W. Built jobs of any value type use the same shape.
+// PML set commands as the job tools see them: an object id and a value item of any type, encoded
+// by the library's own PML encoder and decoded back from a job's ESC &b<n>W data.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -8,8 +8,6 @@
 
 namespace qz_jobs {
 
-inline constexpr std::uint8_t kPmlSetCommand = 0x04;
-inline constexpr std::uint8_t kPmlObjectItem = 0x00;
 // The value type of the integer settings in the stored jobs.
 inline constexpr std::uint8_t kPmlIntegerValue = 0x04;
 
@@ -28,11 +26,13 @@ PmlValue PmlInteger(std::uint32_t value, std::size_t width);
 // The fewest bytes that hold value (at least one).
 std::size_t MinimalWidth(std::uint32_t value);
 
+// The complete command ESC &b<n>WPML <payload>; throws std::invalid_argument for an item longer
+// than 255 bytes.
 Bytes EncodePmlSet(const PmlSet& set);
-// Throws JobFormatError unless data is exactly one well-formed set command.
+// Reads the data of ESC &b<n>W; throws JobFormatError unless it is exactly one well-formed set command.
 PmlSet DecodePmlSet(const Bytes& data);
 
-// ESC &b<n>W with the encoded command as its data.
+// Appends the complete command to the job.
 void WritePmlCommand(PclWriter& writer, const PmlSet& set);
 
 } // namespace qz_jobs

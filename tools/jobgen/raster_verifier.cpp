@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include "method2_codec.h"
 #include "pjl_job.h"
 
@@ -55,6 +56,14 @@ private:
         RequireFormat(rows >= 0, "upward move");
         if (rows > 0)
             report_.moves.push_back({row_, rows});
+        Advance(rows);
+    }
+
+    // Rows are counted in an int: a job that moves past the last one it can number is malformed.
+    void Advance(long rows)
+    {
+        RequireFormat(rows <= std::numeric_limits<int>::max() - row_,
+                      "raster runs past row " + std::to_string(std::numeric_limits<int>::max()));
         row_ += static_cast<int>(rows);
         report_.finalRow = row_;
     }
@@ -96,7 +105,7 @@ private:
         ++report_.printedRows;
         plane_ = 0;
         rowComponents_ = 0;
-        report_.finalRow = ++row_;
+        Advance(1);
     }
 
     const Bytes& job_;

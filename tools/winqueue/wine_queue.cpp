@@ -37,16 +37,19 @@ bool AddQueue(const std::string& name, const std::string& driver)
     return GetLastError() == ERROR_PRINTER_ALREADY_EXISTS;
 }
 
+// The registry answers with its error instead of setting the last error; this sets it.
 bool PointPortAt(const std::string& name, const std::string& unixPath)
 {
     std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + name;
     HKEY printer;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, &printer) != ERROR_SUCCESS)
-        return false;
-    LONG set = RegSetValueExA(printer, "Port", 0, REG_SZ, reinterpret_cast<const BYTE*>(unixPath.c_str()),
-                              static_cast<DWORD>(unixPath.size() + 1));
-    RegCloseKey(printer);
-    return set == ERROR_SUCCESS;
+    LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, &printer);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetValueExA(printer, "Port", 0, REG_SZ, reinterpret_cast<const BYTE*>(unixPath.c_str()),
+                                static_cast<DWORD>(unixPath.size() + 1));
+        RegCloseKey(printer);
+    }
+    SetLastError(static_cast<DWORD>(status));
+    return status == ERROR_SUCCESS;
 }
 
 } // namespace
@@ -65,7 +68,13 @@ WineQueue::WineQueue(const std::string& name, const std::string& driver, const s
     : m_name(name), m_unixPath(spoolFile), m_ready(false)
 {
     DeleteFileA(DosPath(m_unixPath).c_str());
-    m_ready = AddDriver(driver) && AddQueue(name, driver) && PointPortAt(name, m_unixPath);
+    auto step = [this](bool done, const char* what) {
+        if (!done)
+            m_problem = std::string(what) + " failed with error " + std::to_string(GetLastError());
+        return done;
+    };
+    m_ready = step(AddDriver(driver), "adding the printer driver") && step(AddQueue(name, driver), "adding the queue") &&
+              step(PointPortAt(name, m_unixPath), "pointing its port at the spool file");
 }
 
 WineQueue::~WineQueue()

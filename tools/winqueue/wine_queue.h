@@ -17,6 +17,8 @@ public:
     WineQueue& operator=(const WineQueue&) = delete;
 
     bool Ready() const { return m_ready; }
+    // Which step of making the queue failed, and the error it left; empty when ready.
+    const std::string& Problem() const { return m_problem; }
     const std::string& Name() const { return m_name; }
     char* MutableName() { return &m_name[0]; }
     // The bytes of the last document; empty when none arrived.
@@ -28,5 +30,6 @@ private:
     std::string m_name;
     std::string m_unixPath;
     bool m_ready;
+    std::string m_problem;
     bool m_keep = false;
 };
