@@ -6,7 +6,8 @@
 #   with_cupsd.sh FOLDER LISTENER COMMAND...
 #
 # The command sees CUPS_SERVER, QZ_DEVICE_URI, QZ_DEVICE_DIR (one file per connection) and
-# QZ_CUPS_LOG (the scheduler's error log). Exits 77 (skipped) when not run as root: cupsd
+# QZ_CUPS_LOG (the scheduler's error log). QZ_CUPS_SERVER_BIN and QZ_CUPS_DATA_DIR, when set,
+# give the scheduler other folders for its programs and its data (an installed driver's). Exits 77 (skipped) when not run as root: cupsd
 # needs root to run its filters as another user.
 set -euo pipefail
 folder=$1 listener=$2
@@ -30,6 +31,8 @@ ErrorLog $folder/log/error_log
 AccessLog $folder/log/access_log
 PageLog $folder/log/page_log
 Printcap $folder/printcap
+${QZ_CUPS_SERVER_BIN:+ServerBin $QZ_CUPS_SERVER_BIN}
+${QZ_CUPS_DATA_DIR:+DataDir $QZ_CUPS_DATA_DIR}
 SystemGroup root
 User lp
 Group lp
