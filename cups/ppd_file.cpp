@@ -89,8 +89,7 @@ std::string PpdText(const PpdModel& names, const ModelMaintenance& model)
             commands += (commands.empty() ? "" : " ") + std::string(CommandWord(command));
     const std::string shortName = names.realname.substr(0, 31);
     std::string text = "*PPD-Adobe: \"4.3\"\n"
-                       "*% Printer maintenance (head cleaning, self-test page, alignment) for the " +
-                       names.realname + ".\n"
+                       "*% Maintenance of the " + names.realname + ": the commands declared below.\n"
                        "*FormatVersion: \"4.3\"\n"
                        "*FileVersion: \"" QZ_VERSION_STRING "\"\n"
                        "*LanguageVersion: English\n"

@@ -172,6 +172,13 @@ std::string JobAttribute(int job, const char* name)
     return Attribute(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", "ipp://localhost/jobs/" + std::to_string(job), name);
 }
 
+// Bad input leaves a queue as it was: running and taking jobs (a filter that fails stops it).
+void ExpectQueueTakesWork(const std::string& queue)
+{
+    EXPECT_EQ(PrinterAttribute(queue, "printer-state"), "idle");
+    EXPECT_EQ(PrinterAttribute(queue, "printer-is-accepting-jobs"), "true");
+}
+
 // Submits the file with lp and waits until the job has ended; its id, 0 when lp refused it.
 int PrintAndWait(const std::string& queue, const char* options, const fs::path& file)
 {
@@ -296,9 +303,7 @@ TEST_F(CupsDriver, EachCommandFileSendsTheLibrarysStreamOrNothing)
                                           << expected.size() << "; they differ from byte "
                                           << (differ.first - received.begin());
         EXPECT_EQ(ErrorLines(job), row.errors);
-        // Bad input leaves the queue as it was: running and taking jobs.
-        EXPECT_EQ(PrinterAttribute(queue, "printer-state"), "idle");
-        EXPECT_EQ(PrinterAttribute(queue, "printer-is-accepting-jobs"), "true");
+        ExpectQueueTakesWork(queue);
     }
 }
 
@@ -316,4 +321,9 @@ TEST_F(CupsDriver, AnEmptyFileGivesAnErrorAndNothingElse)
     std::string line;
     std::getline(errors, line);
     EXPECT_EQ(line.rfind("ERROR: ", 0), 0u) << line;
+    // Through the queue the scheduler refuses the empty document before any filter runs.
+    const std::string queue = QueueName(kKestrel, nullptr);
+    EXPECT_EQ(PrintAndWait(queue, "document-format=application/vnd.cups-command", empty), 0);
+    EXPECT_TRUE(NewDeviceBytes().empty());
+    ExpectQueueTakesWork(queue);
 }
