@@ -1,7 +1,7 @@
 // The service-type record (record 23 of a model): which workflow each service runs for the
 // model, and whether the model calibrates colour.
 #pragma once
-#include <windows.h>
+#include "qzw9svb/cs_platform.h"
 
 // Alignment: a page of patterns and the user's choices (three model families share it), or the
 // printer aligning by itself after a cartridge change. Other values offer no alignment.
@@ -11,6 +11,11 @@ enum AlignmentType : LONG {
     AlignmentPatternsFamily3 = 3,
     AlignmentPatternsFamily4 = 4,
 };
+
+inline bool AlignsWithPatternPages(AlignmentType type)
+{
+    return type == AlignmentPatternsFamily1 || type == AlignmentPatternsFamily3 || type == AlignmentPatternsFamily4;
+}
 
 // Cleaning: any value but these escalates through the three levels of the print-head dialogs.
 enum CleaningType : LONG {
@@ -32,6 +37,10 @@ struct ServiceType {
     CleaningType cleaning;
     SelfTestType selfTest;
 };
+
+// The fields of a record's bytes (kServiceTypeRecordSize of them, as the store holds them);
+// fromQueue is left false. Portable, so that other spoolers' drivers read the record alike.
+ServiceType DecodeServiceType(const unsigned char* record);
 
 // Reads the record of the queue's model (or of the first model when the queue cannot be read);
 // every field is 0 or false when the model has no such record.

@@ -128,7 +128,7 @@ ULONG CToolboxCap::GetDataSize(const char* realname, unsigned int record)
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    return ModuleResource(MAKEINTRESOURCEA(RT_CAPABILITY_RECORD), id).Size();
+    return ModuleResource(NumberedResourceType(RT_CAPABILITY_RECORD), id).Size();
 }
 
 int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer, ULONG* size)
@@ -136,7 +136,7 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    ModuleResource found(MAKEINTRESOURCEA(RT_CAPABILITY_RECORD), id);
+    ModuleResource found(NumberedResourceType(RT_CAPABILITY_RECORD), id);
     if (!found.Found())
         return 0;
     if (size && CSIsValidWritePtr(size, sizeof(*size)))

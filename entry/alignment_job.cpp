@@ -24,7 +24,23 @@ bool Append(unsigned char* destination, ULONG capacity, ULONG& total, const unsi
     return true;
 }
 
+constexpr int kMiddlePattern = 3;
+constexpr LONG kNarrowStep = 1; // groups A and C
+constexpr LONG kWideStep = 4;   // groups B, D and E
+
+LONG PatternValue(int pattern, LONG step)
+{
+    return (pattern - kMiddlePattern) * step;
+}
+
 } // namespace
+
+AlignmentJobValues AlignmentValuesOf(const AlignmentPatterns& patterns)
+{
+    const LONG a = PatternValue(patterns.a, kNarrowStep), c = PatternValue(patterns.c, kNarrowStep);
+    const LONG b = PatternValue(patterns.b, kWideStep), d = PatternValue(patterns.d, kWideStep);
+    return {{a, c, (a + c) / 2, b, d, (b + d) / 2, PatternValue(patterns.e, kWideStep), 0, 0, 0}};
+}
 
 int BuildAlignmentCommands(unsigned char* destination, ULONG capacity, const AlignmentJobValues& job)
 {

@@ -2,11 +2,25 @@
 #pragma once
 #include "qzw9svb/cs_platform.h"
 
+// The job always goes out at this size: the commands, then zeros to the end.
+constexpr ULONG kAlignmentJobSize = 2048;
+
 // The ten values the job sets, in command order: groupA, groupC, averageAC, groupB, groupD,
 // averageBD, groupE, then the three spare values.
 struct AlignmentJobValues {
     LONG values[10];
 };
+
+// The pattern picked in each group A to E, numbered 1 to 5 as the pattern page labels them.
+struct AlignmentPatterns {
+    int a, b, c, d, e;
+};
+constexpr int kPatternsPerGroup = 5;
+
+// The values the choice dialog records for these picks: the middle pattern means 0, each one
+// away from it 1 in groups A and C and 4 in B, D and E; the averages truncate toward zero and
+// the spares stay 0.
+AlignmentJobValues AlignmentValuesOf(const AlignmentPatterns& patterns);
 
 // Builds the commands from the start of destination; 1 when all of them fit in capacity,
 // 0 when one would not (the bytes written so far then stay).

@@ -54,7 +54,7 @@ LPSTR QueueName(const char* queue)
 
 int SendStoredJob(const char* queue, unsigned int jobId)
 {
-    ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), jobId);
+    ModuleResource job(NumberedResourceType(RT_STORED_JOB), jobId);
     HANDLE printer = nullptr;
     if (!job.Bytes() || !Spooler().openPrinter(QueueName(queue), &printer, nullptr))
         return 0;

@@ -7,9 +7,5 @@
 // written, 0 otherwise (also when no such job is stored: the queue is then not touched).
 int SendStoredJob(const char* queue, unsigned int jobId);
 
-// The run of zero bytes some jobs are sent behind, for the printer to wake on: the type-7
-// cleaning job and the built self-test page.
-constexpr DWORD kLeadInSize = 600;
-
 // Sends bytes built at run time; opens the queue up to ten times, a second apart.
 int SendJobBuffer(const char* queue, const void* bytes, DWORD count);

@@ -10,12 +10,6 @@
 #include "resources/resource_ids.h"
 #include "ui/dialog_table.h"
 
-namespace {
-
-constexpr ULONG kResultJobSize = 2048; // the commands, then zeros to the end
-
-} // namespace
-
 int BuildAlignmentJob(unsigned char* destination, ULONG capacity, const AlignmentChoices& choices)
 {
     AlignmentJobValues job = {{choices.groupA, choices.groupC, choices.averageAC, choices.groupB, choices.groupD,
@@ -36,7 +30,7 @@ int CPenAlignment::AlignWithPatternPages()
         return 0;
     if (ShowDialog(parentWindow, IDD_ALIGN_GROUPS, &choices) != IDC_CONTINUE)
         return 0;
-    unsigned char job[kResultJobSize] = {};
+    unsigned char job[kAlignmentJobSize] = {};
     if (BuildAlignmentJob(job, sizeof(job), choices))
         SendJobBuffer(queueName, job, sizeof(job)); // a lost result job does not stop the workflow
     if (!SendStoredJob(queueName, JOB_ALIGN_PATTERN_B))
@@ -63,19 +57,12 @@ extern "C" int QZ_CALL AlignPenService(char* queue, char* text, int /*unused*/, 
         CPenAlignment alignment(queue, parent);
         ServiceType type = ReadServiceType(queue);
         int result = type.fromQueue ? 1 : 0;
-        switch (type.alignment) {
-        case AlignmentPatternsFamily1:
-        case AlignmentPatternsFamily3:
-        case AlignmentPatternsFamily4:
+        if (AlignsWithPatternPages(type.alignment))
             alignment.AlignWithPatternPages();
-            break;
-        case AlignmentAutomatic:
+        else if (type.alignment == AlignmentAutomatic)
             alignment.AlignAutomatically();
-            break;
-        default:
+        else
             result = 0;
-            break;
-        }
         return result;
     });
 }

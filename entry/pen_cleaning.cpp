@@ -3,8 +3,8 @@
 
 #include "capability/service_type.h"
 #include "job_output.h"
+#include "lead_in_documents.h"
 #include "platform/module_resource.h"
-#include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/services.h"
 #include "resources/dialog_ids.h"
@@ -16,14 +16,14 @@ namespace {
 // Sends stored job 130 behind the lead-in, as one document.
 void SendLevel2WithLeadIn(const char* queue)
 {
-    ModuleResource job(MAKEINTRESOURCEA(RT_STORED_JOB), JOB_CLEAN_LEVEL2);
+    ModuleResource job(NumberedResourceType(RT_STORED_JOB), JOB_CLEAN_LEVEL2);
     if (!job.Bytes())
         return;
-    DWORD total = kLeadInSize + job.Size();
-    auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+    DWORD total = static_cast<DWORD>(kLeadInSize) + job.Size();
+    auto* document = static_cast<unsigned char*>(::HeapAlloc(::GetProcessHeap(), 0, total));
     if (!document)
         return;
-    CSCopyMemory(job.Bytes(), document + kLeadInSize, job.Size());
+    BuildLeadInDocument(document, job.Bytes(), job.Size());
     SendJobBuffer(queue, document, total);
     ::HeapFree(::GetProcessHeap(), 0, document);
 }

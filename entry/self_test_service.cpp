@@ -2,6 +2,7 @@
 // chosen by the model's self-test type.
 #include "capability/service_type.h"
 #include "job_output.h"
+#include "lead_in_documents.h"
 #include "qzw9svb/services.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
@@ -11,11 +12,6 @@
 #include "ui/sibling_strings.h"
 
 namespace {
-
-// The whole document of the built self-test page: the lead-in, then the command that prints the
-// test page (ESC &i5W with its five data bytes), then two zeros.
-constexpr unsigned char kTestCommand[] = {0x1B, '&', 'i', '5', 'W', 0x04, 0x9C, 0x00, 0x00, 0x00};
-constexpr size_t kTestBufferSize = kLeadInSize + sizeof(kTestCommand) + 2;
 
 struct SelfTestVariant {
     SelfTestType type;
@@ -36,10 +32,9 @@ int SendTestPage(const char* queue, SelfTestType type)
     case SelfTestStoredJob:
         return SendStoredJob(queue, JOB_SELF_TEST);
     case SelfTestBuiltPage: {
-        unsigned char buffer[kTestBufferSize] = {};
-        for (size_t i = 0; i < sizeof(kTestCommand); ++i)
-            buffer[kLeadInSize + i] = kTestCommand[i];
-        return SendJobBuffer(queue, buffer, sizeof(buffer));
+        unsigned char document[kSelfTestDocumentSize];
+        BuildSelfTestDocument(document);
+        return SendJobBuffer(queue, document, sizeof(document));
     }
     default:
         return 0; // the confirmed page has no job of its own

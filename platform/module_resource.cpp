@@ -3,15 +3,15 @@
 
 #include "module_instance.h"
 
-ModuleResource::ModuleResource(LPCSTR type, unsigned int id)
-    : m_found(::FindResourceExA(ModuleInstance, type, MAKEINTRESOURCEA(id & kLargestResourceId),
-                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL))),
-      m_loaded(nullptr), m_size(0), m_bytes(nullptr)
+ModuleResource::ModuleResource(LPCSTR type, unsigned int id) : m_found(false), m_loaded(nullptr), m_size(0), m_bytes(nullptr)
 {
-    if (!m_found)
+    HRSRC found = ::FindResourceExA(ModuleInstance, type, MAKEINTRESOURCEA(id & kLargestResourceId),
+                                    MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    if (!found)
         return;
-    m_size = ::SizeofResource(ModuleInstance, m_found);
-    m_loaded = ::LoadResource(ModuleInstance, m_found);
+    m_found = true;
+    m_size = ::SizeofResource(ModuleInstance, found);
+    m_loaded = ::LoadResource(ModuleInstance, found);
     if (m_loaded)
         m_bytes = ::LockResource(m_loaded);
 }

@@ -3,7 +3,8 @@
 # document in out/documents, and the printer service menu run through the toolbox host. Headless
 # on Xvfb the autopilot answers as a user would (cleaning from the menu, then the self-test);
 # with --interactive and a DISPLAY the user clicks. Screenshots, documents and a report of what
-# was sent land in out/.
+# was sent land in out/. Then the same cleaning and self-test go through the CUPS driver and a
+# private cupsd (as root), and what reached its printer is reported next to the Wine documents.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$root"
@@ -67,5 +68,35 @@ if [ ! -e "${documents[0]}" ]; then
   exit 1
 fi
 "$root/build/native/bin/jobreport" "${documents[@]}" | sed "s|$out/||" | tee "$out/report.txt"
+
+# The same two requests from Linux: the CUPS driver's PPD on a private cupsd, whose printer is
+# a raw socket that keeps each connection.
+cups_report() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "demo: the CUPS part needs root (a private cupsd runs its filters as user lp); skipped"
+    return
+  fi
+  cmake --preset cups >/dev/null
+  cmake --build --preset cups --target shipped_commandtoqz shipped_qzppd device_listener
+  rm -rf "$out/cups"
+  "$root/build/cups/bin/qzppd" "$root/build/cups/bin/commandtoqz" "$out/cups/ppd" >/dev/null
+  export DEMO_PPD=$out/cups/ppd/kestrel-410.ppd DEMO_SUBMIT=$root/tests/cups/submit_command.sh
+  bash "$root/tests/cups/with_cupsd.sh" "$out/cups/server" "$root/build/cups/bin/device_listener" bash -euo pipefail -c '
+    lpadmin -p Kestrel -E -v "$QZ_DEVICE_URI" -P "$DEMO_PPD" 2>/dev/null
+    bash "$DEMO_SUBMIT" Kestrel "Clean all"
+    bash "$DEMO_SUBMIT" Kestrel PrintSelfTestPage'
+  local received=("$out"/cups/server/device/connection-*.prn)
+  "$root/build/native/bin/jobreport" "${received[@]}" | sed "s|$out/||" | tee -a "$out/report.txt"
+  for i in 0 1; do
+    if cmp -s "${received[$i]}" "${documents[$i]}"; then
+      echo "CUPS ${received[$i]##*/} is byte for byte the Wine ${documents[$i]##*/}" | tee -a "$out/report.txt"
+    else
+      echo "demo: CUPS ${received[$i]##*/} differs from the Wine ${documents[$i]##*/}" | tee -a "$out/report.txt" >&2
+      exit 1
+    fi
+  done
+}
+echo "== the same cleaning and self-test through CUPS (printf '#CUPS-COMMAND\\nClean all\\n' | lp -d Kestrel) =="
+cups_report
 echo
-echo "demo: done. Screenshots in out/screenshots/, printer streams in out/documents/, report in out/report.txt"
+echo "demo: done. Screenshots in out/screenshots/, printer streams in out/documents/ and out/cups/, report in out/report.txt"

@@ -1,0 +1,18 @@
+// The PPD of one printer model: names from the capability store, the command filter, the
+// maintenance commands the model offers and, where its cleaning has levels, the level option.
+#pragma once
+#include <string>
+
+#include "maintenance.h"
+
+struct PpdModel {
+    std::string realname;  // the store's key; the PPD's model name, which the filter reads back
+    std::string modelName; // the short name of the realname
+    std::string filter;    // the command filter: a name in CUPS's filter folder or an absolute path
+};
+
+// The PPD's text.
+std::string PpdText(const PpdModel& names, const ModelMaintenance& model);
+
+// The file name of the model's PPD, made from its model name: "Kestrel 410" -> "kestrel-410.ppd".
+std::string PpdFileName(const std::string& modelName);

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The installed driver as a Linux user meets it: cmake --install into a staging root, the PPDs
+# checked by cupstestppd against that root, then a private cupsd whose program and data folders
+# are the system's with the installed files added, where the README's commands must clean the
+# printer and print its self-test page with the library's streams.
+#
+#   check_install.sh BUILD WORK LISTENER KEPT-STREAMS
+set -euo pipefail
+build=$1 work=$2 listener=$3 kept=$4
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIP: the installed files must be root-owned for CUPS to run them; run the CUPS tests as root" >&2
+  exit 77
+fi
+serverbin=$(cups-config --serverbin) datadir=$(cups-config --datadir)
+rm -rf "$work"
+mkdir -p "$work"
+DESTDIR=$work/stage cmake --install "$build" >/dev/null
+shopt -s nullglob
+ppds=("$work/stage$datadir"/model/qzw9svb/*.ppd)
+[ ${#ppds[@]} -gt 0 ] || { echo "no PPD installed under $datadir/model/qzw9svb" >&2; exit 1; }
+cupstestppd -R "$work/stage" "${ppds[@]}"
+
+# The system's folders with the installed filter and PPDs in them (in place of any the system
+# already has under the same names).
+link_missing() { # FROM TO: links each entry of FROM that TO does not have yet
+  for entry in "$1"/*; do [ -e "$2/${entry##*/}" ] || ln -s "$entry" "$2/"; done
+}
+mkdir -p "$work/serverbin/filter" "$work/datadir/model"
+link_missing "$work/stage$serverbin/filter" "$work/serverbin/filter"
+link_missing "$serverbin/filter" "$work/serverbin/filter"
+link_missing "$serverbin" "$work/serverbin"
+link_missing "$work/stage$datadir/model" "$work/datadir/model"
+link_missing "$datadir/model" "$work/datadir/model"
+link_missing "$datadir" "$work/datadir"
+chmod -R go-w "$work"
+
+export QZ_CUPS_SERVER_BIN=$work/serverbin QZ_CUPS_DATA_DIR=$work/datadir KEPT=$kept HERE=$here
+bash "$here/with_cupsd.sh" "$work/cupsd" "$listener" bash -euo pipefail -c '
+  lpadmin -p Kestrel -E -v "$QZ_DEVICE_URI" -m qzw9svb/kestrel-410.ppd 2>/dev/null
+  n=0
+  for request in "Clean all:kestrel-clean" "PrintSelfTestPage:kestrel-self-test"; do
+    bash "$HERE/submit_command.sh" Kestrel "${request%%:*}"
+    received=$QZ_DEVICE_DIR/connection-$(printf %04d $n).prn
+    cmp "$received" "$KEPT/${request#*:}.prn"
+    echo "${request%%:*}: the device received the library'"'"'s ${request#*:} stream ($(stat -c %s "$received") bytes)"
+    n=$((n + 1))
+  done'
