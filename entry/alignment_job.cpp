@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "pml_encoder.h"
+#include "ui/dialogs/alignment_rule.h"
 
 namespace {
 
@@ -24,22 +25,20 @@ bool Append(unsigned char* destination, ULONG capacity, ULONG& total, const unsi
     return true;
 }
 
-constexpr int kMiddlePattern = 3;
-constexpr LONG kNarrowStep = 1; // groups A and C
-constexpr LONG kWideStep = 4;   // groups B, D and E
+constexpr int kMiddlePattern = (kPatternsPerGroup + 1) / 2;
 
-LONG PatternValue(int pattern, LONG step)
+LONG ValueOfPattern(int pattern, LONG step)
 {
-    return (pattern - kMiddlePattern) * step;
+    return PatternValue(pattern - kMiddlePattern, step);
 }
 
 } // namespace
 
 AlignmentJobValues AlignmentValuesOf(const AlignmentPatterns& patterns)
 {
-    const LONG a = PatternValue(patterns.a, kNarrowStep), c = PatternValue(patterns.c, kNarrowStep);
-    const LONG b = PatternValue(patterns.b, kWideStep), d = PatternValue(patterns.d, kWideStep);
-    return {{a, c, (a + c) / 2, b, d, (b + d) / 2, PatternValue(patterns.e, kWideStep), 0, 0, 0}};
+    const LONG a = ValueOfPattern(patterns.a, kNarrowGroupStep), c = ValueOfPattern(patterns.c, kNarrowGroupStep);
+    const LONG b = ValueOfPattern(patterns.b, kWideGroupStep), d = ValueOfPattern(patterns.d, kWideGroupStep);
+    return {{a, c, GroupAverage(a, c), b, d, GroupAverage(b, d), ValueOfPattern(patterns.e, kWideGroupStep), 0, 0, 0}};
 }
 
 int BuildAlignmentCommands(unsigned char* destination, ULONG capacity, const AlignmentJobValues& job)

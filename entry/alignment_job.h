@@ -17,9 +17,8 @@ struct AlignmentPatterns {
 };
 constexpr int kPatternsPerGroup = 5;
 
-// The values the choice dialog records for these picks: the middle pattern means 0, each one
-// away from it 1 in groups A and C and 4 in B, D and E; the averages truncate toward zero and
-// the spares stay 0.
+// The values the choice dialog records for these picks, by the rule in ui/dialogs/alignment_rule.h; the spares
+// stay 0.
 AlignmentJobValues AlignmentValuesOf(const AlignmentPatterns& patterns);
 
 // Builds the commands from the start of destination; 1 when all of them fit in capacity,

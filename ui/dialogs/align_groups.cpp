@@ -3,14 +3,14 @@
 #include "align_groups.h"
 
 #include "alignment_choices.h"
+#include "alignment_rule.h"
 #include "resources/dialog_ids.h"
 
 namespace {
 
 const USHORT kFontItems[] = {IDC_ALIGN_GROUPS_TEXT1, IDC_ALIGN_GROUPS_TEXT2, 0};
 
-// A group's radio buttons run from first to last; the middle one means 0, each step away from
-// it is worth step.
+// A group's radio buttons run from first to last, the middle one in between.
 struct PatternGroup {
     USHORT first;
     USHORT middle;
@@ -21,11 +21,11 @@ struct PatternGroup {
 };
 
 const PatternGroup kGroups[] = {
-    {IDC_GROUP_A_FIRST, IDC_GROUP_A_MIDDLE, IDC_GROUP_A_LAST, 1, &AlignmentChoices::groupA, kUnsetNarrowGroup},
-    {IDC_GROUP_B_FIRST, IDC_GROUP_B_MIDDLE, IDC_GROUP_B_LAST, 4, &AlignmentChoices::groupB, kUnsetWideGroup},
-    {IDC_GROUP_C_FIRST, IDC_GROUP_C_MIDDLE, IDC_GROUP_C_LAST, 1, &AlignmentChoices::groupC, kUnsetNarrowGroup},
-    {IDC_GROUP_D_FIRST, IDC_GROUP_D_MIDDLE, IDC_GROUP_D_LAST, 4, &AlignmentChoices::groupD, kUnsetWideGroup},
-    {IDC_GROUP_E_FIRST, IDC_GROUP_E_MIDDLE, IDC_GROUP_E_LAST, 4, &AlignmentChoices::groupE, kUnsetGroupE},
+    {IDC_GROUP_A_FIRST, IDC_GROUP_A_MIDDLE, IDC_GROUP_A_LAST, kNarrowGroupStep, &AlignmentChoices::groupA, kUnsetNarrowGroup},
+    {IDC_GROUP_B_FIRST, IDC_GROUP_B_MIDDLE, IDC_GROUP_B_LAST, kWideGroupStep, &AlignmentChoices::groupB, kUnsetWideGroup},
+    {IDC_GROUP_C_FIRST, IDC_GROUP_C_MIDDLE, IDC_GROUP_C_LAST, kNarrowGroupStep, &AlignmentChoices::groupC, kUnsetNarrowGroup},
+    {IDC_GROUP_D_FIRST, IDC_GROUP_D_MIDDLE, IDC_GROUP_D_LAST, kWideGroupStep, &AlignmentChoices::groupD, kUnsetWideGroup},
+    {IDC_GROUP_E_FIRST, IDC_GROUP_E_MIDDLE, IDC_GROUP_E_LAST, kWideGroupStep, &AlignmentChoices::groupE, kUnsetGroupE},
 };
 
 const PatternGroup* GroupOf(USHORT commandId)
@@ -75,7 +75,7 @@ INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId)
     if (const PatternGroup* group = GroupOf(commandId)) {
         ::CheckRadioButton(window, group->first, group->last, commandId);
         if (AlignmentChoices* choices = Choices())
-            choices->*group->field = (static_cast<LONG>(commandId) - group->middle) * group->step;
+            choices->*group->field = PatternValue(static_cast<LONG>(commandId) - group->middle, group->step);
         return TRUE;
     }
     switch (commandId) {
@@ -83,8 +83,8 @@ INT_PTR CGroupAlignDialog::HandleCommand(HWND window, USHORT commandId)
         // With a group unchosen the click is ignored: the user picks every group or cancels.
         if (AllGroupsChosen()) {
             AlignmentChoices* choices = Choices();
-            choices->averageAC = (choices->groupA + choices->groupC) / 2;
-            choices->averageBD = (choices->groupB + choices->groupD) / 2;
+            choices->averageAC = GroupAverage(choices->groupA, choices->groupC);
+            choices->averageBD = GroupAverage(choices->groupB, choices->groupD);
             EndWith(window, IDC_CONTINUE, WindowSlotOnEnd::Kept);
         }
         return TRUE;
