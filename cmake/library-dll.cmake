@@ -3,7 +3,8 @@
 # members under their MSVC names as well. The shipped DLL and the test variants with extra
 # printer models are all made this way.
 function(qz_add_library_dll target script output_dir)
-  add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/entry/dll_main.cpp ${script})
+  add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/entry/dll_main.cpp
+              ${PROJECT_SOURCE_DIR}/entry/allocation_operators.cpp ${script})
   target_link_libraries(${target} PRIVATE qz_services qz_job_output qz_job_encoders qz_ui qz_capability qz_platform cis_string_list cs_support
                         qz_msvc_constructors winspool shell32)
   target_compile_definitions(${target} PRIVATE QZ_BUILDING_DLL)
@@ -11,6 +12,8 @@ function(qz_add_library_dll target script output_dir)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME QZW9SVB RUNTIME_OUTPUT_DIRECTORY ${output_dir})
   target_sources(${target} PRIVATE ${QZ_EXPORT_DEF})
   add_dependencies(${target} qz_msvc_exports)
+  qz_lean_code(${target})
+  target_link_options(${target} PRIVATE -Wl,--gc-sections)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()

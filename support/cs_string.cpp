@@ -58,9 +58,6 @@ size_t BoundedLength(const char* src, size_t limit)
     return length;
 }
 
-// Where the next CSStrtok call without a string continues; null when the scan is over.
-thread_local char* t_tokenResume = nullptr;
-
 } // namespace
 
 unsigned int CS_CALL CSStrlen(const char* s)
@@ -120,23 +117,24 @@ char* CS_CALL CSStrstr(const char* s, const char* pattern)
     return const_cast<char*>(strstr(s, pattern));
 }
 
+// Each thread continues its own scan; null once the scan is over.
 char* CS_CALL CSStrtok(char* s, const char* delimiters)
 {
-    char* scan = s != nullptr ? s : t_tokenResume;
+    char* scan = s != nullptr ? s : cs_platform::ThreadTokenResume();
     if (scan == nullptr)
         return nullptr;
     scan += strspn(scan, delimiters);
     if (*scan == '\0') {
-        t_tokenResume = nullptr;
+        cs_platform::SetThreadTokenResume(nullptr);
         return nullptr;
     }
     char* token = scan;
     scan += strcspn(scan, delimiters);
     if (*scan == '\0') {
-        t_tokenResume = nullptr;
+        cs_platform::SetThreadTokenResume(nullptr);
     } else {
         *scan = '\0';
-        t_tokenResume = scan + 1;
+        cs_platform::SetThreadTokenResume(scan + 1);
     }
     return token;
 }

@@ -1,5 +1,5 @@
 // The few platform services the support library stands on: the heap, pointer probes, free
-// address space, the wvsprintfA formatter and the platform identifier. Win32 and portable
+// address space, the wvsprintfA formatter, the platform identifier and one per-thread pointer. Win32 and portable
 // builds each provide one implementation file; everything else in support/ is shared.
 #pragma once
 #include <stdarg.h>
@@ -27,6 +27,11 @@ int FormatV(char* buffer, const char* format, va_list args);
 
 // The platform identifier of GetVersionExA (2 for NT); false when the query fails.
 bool QueryPlatformId(DWORD* platformId);
+
+// The calling thread's own pointer (null until the thread stores one): where its CSStrtok scan
+// continues.
+char* ThreadTokenResume();
+void SetThreadTokenResume(char* resume);
 
 // Seams for tests: refuse heap requests after the given number of successful ones (-1: never),
 // and replace the platform identifier query (null restores the real one).

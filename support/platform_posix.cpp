@@ -1,6 +1,6 @@
 // Portable platform services of the support library: the C heap, probes that read the
 // process's own mapping table (no faults, no signal handlers), and the stand-ins for the
-// Windows formatter and version query.
+// Windows formatter and version query; the tokeniser's per-thread pointer.
 #include <fcntl.h>
 #include <malloc.h>
 #include <stdint.h>
@@ -145,6 +145,20 @@ bool QueryPlatformIdDirect(DWORD* platformId)
 {
     *platformId = 2; // the NT platform: the only identifier the library acts on
     return true;
+}
+
+namespace {
+thread_local char* tokenResume = nullptr;
+} // namespace
+
+char* ThreadTokenResume()
+{
+    return tokenResume;
+}
+
+void SetThreadTokenResume(char* resume)
+{
+    tokenResume = resume;
 }
 
 } // namespace cs_platform

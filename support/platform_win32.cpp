@@ -1,9 +1,41 @@
 // Win32 platform services of the support library: the process heap, the pointer probes,
-// GlobalMemoryStatus, wvsprintfA and GetVersionExA.
+// GlobalMemoryStatus, wvsprintfA, GetVersionExA and a thread-local storage slot.
 #include "platform.h"
 #include "platform_seams.h"
 
 namespace cs_platform {
+namespace {
+
+// A native TLS slot rather than thread_local, whose emulation would bring the runtime's thread
+// library into the DLL. Taken at the first use; of two threads that race for it, one slot stays.
+volatile LONG tokenSlot = static_cast<LONG>(TLS_OUT_OF_INDEXES);
+
+DWORD TokenSlot()
+{
+    LONG slot = tokenSlot;
+    if (slot != static_cast<LONG>(TLS_OUT_OF_INDEXES))
+        return static_cast<DWORD>(slot);
+    DWORD fresh = ::TlsAlloc();
+    if (fresh == TLS_OUT_OF_INDEXES)
+        return fresh;
+    LONG before = ::InterlockedCompareExchange(&tokenSlot, static_cast<LONG>(fresh),
+                                               static_cast<LONG>(TLS_OUT_OF_INDEXES));
+    if (before == static_cast<LONG>(TLS_OUT_OF_INDEXES))
+        return fresh;
+    ::TlsFree(fresh);
+    return static_cast<DWORD>(before);
+}
+
+// Gives the slot back when the module unloads (process detach runs the static destructors).
+struct TokenSlotRelease {
+    ~TokenSlotRelease()
+    {
+        if (tokenSlot != static_cast<LONG>(TLS_OUT_OF_INDEXES))
+            ::TlsFree(static_cast<DWORD>(tokenSlot));
+    }
+} tokenSlotRelease;
+
+} // namespace
 
 void* HeapAllocate(size_t size)
 {
@@ -66,6 +98,25 @@ bool QueryPlatformIdDirect(DWORD* platformId)
         return false;
     *platformId = info.dwPlatformId;
     return true;
+}
+
+// TlsGetValue clears the last error on success; a string function leaves it alone.
+char* ThreadTokenResume()
+{
+    DWORD slot = TokenSlot();
+    if (slot == TLS_OUT_OF_INDEXES)
+        return nullptr;
+    DWORD lastError = ::GetLastError();
+    void* resume = ::TlsGetValue(slot);
+    ::SetLastError(lastError);
+    return static_cast<char*>(resume);
+}
+
+void SetThreadTokenResume(char* resume)
+{
+    DWORD slot = TokenSlot();
+    if (slot != TLS_OUT_OF_INDEXES)
+        ::TlsSetValue(slot, resume);
 }
 
 } // namespace cs_platform
