@@ -1,6 +1,7 @@
 // The few platform services the support library stands on: the heap, pointer probes, free
-// address space, the wvsprintfA formatter, the platform identifier and one per-thread pointer. Win32 and portable
-// builds each provide one implementation file; everything else in support/ is shared.
+// address space, the wvsprintfA formatter, the platform identifier and one per-thread pointer.
+// Win32 and portable builds each provide one implementation file; everything else in support/
+// is shared.
 #pragma once
 #include <stdarg.h>
 #include <stddef.h>
