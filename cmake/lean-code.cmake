@@ -3,8 +3,9 @@
 # reaches. Nothing in the library throws, and no exception may cross an export or a callback, so
 # it is built without exception machinery; with the DLL's own allocation operators
 # (entry/allocation_operators.cpp) and no thread_local, that keeps the runtime's unwinder,
-# demangler, formatted output and thread library out of the DLL. The 32-bit build also drops its unwind tables, which only
-# exceptions and debuggers read (x86_64 code keeps its .pdata/.xdata: Windows unwinds with them).
+# demangler, formatted output and thread library out of the DLL. The 32-bit build also drops its
+# unwind tables, which only exceptions and debuggers read (x86_64 code keeps its .pdata/.xdata:
+# Windows unwinds with them).
 function(qz_lean_code target)
   if(NOT WIN32)
     return()
