@@ -103,6 +103,12 @@ std::string SiblingText(UINT id)
     return text;
 }
 
+int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 // Title bars draw their close button with Marlett's glyph; without the font it shows as "r".
 bool HasMarlett()
 {
@@ -111,11 +117,7 @@ bool HasMarlett()
     std::strcpy(wanted.lfFaceName, "Marlett");
     HDC screen = ::GetDC(nullptr);
     bool found = false;
-    ::EnumFontFamiliesExA(screen, &wanted,
-        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) -> int {
-            *reinterpret_cast<bool*>(found) = true;
-            return 0;
-        }, reinterpret_cast<LPARAM>(&found), 0);
+    ::EnumFontFamiliesExA(screen, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
     ::ReleaseDC(nullptr, screen);
     return found;
 }
