@@ -40,6 +40,8 @@ set(QZ_EXPORT_DEF ${CMAKE_BINARY_DIR}/msvcabi/QZW9SVB.def)
 set(QZ_MSVC_NAMES ${CMAKE_BINARY_DIR}/msvcabi/msvc_names.txt)
 set(QZ_MSVC_THUNKS ${CMAKE_BINARY_DIR}/msvcabi/msvc_constructors.cpp)
 set(QZ_MSVC_IMPLIB ${CMAKE_BINARY_DIR}/lib/QZW9SVB.lib)
+# The export list that ships beside the import libraries: every exported name, no alias targets.
+set(QZ_SHIPPED_DEF ${CMAKE_BINARY_DIR}/package/QZW9SVB.def)
 
 # qz_generate_msvc_exports(plain_def): the generation step, from the list of plain exports, and
 # the object library qz_msvc_constructors with the thunks; target qz_msvc_exports runs it.

@@ -1,10 +1,11 @@
 // Renders every dialog of the library, as the user first sees it, to a PNG file per dialog:
 //   render_dialogs.exe OUTPUT-FOLDER
-// Runs under Wine on the build's display; exits non-zero when a dialog did not appear or a file
-// could not be written.
+// Runs under Wine on the build's display; exits non-zero when a dialog did not appear, a file
+// could not be written, or the title bars' symbol font is missing.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "harness/built_modules.h"
@@ -102,6 +103,25 @@ std::string SiblingText(UINT id)
     return text;
 }
 
+int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Title bars draw their close button with Marlett's glyph; without the font it shows as "r".
+bool HasMarlett()
+{
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    std::strcpy(wanted.lfFaceName, "Marlett");
+    HDC screen = ::GetDC(nullptr);
+    bool found = false;
+    ::EnumFontFamiliesExA(screen, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ::ReleaseDC(nullptr, screen);
+    return found;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -114,6 +134,10 @@ int main(int argc, char** argv)
     LibraryResources resources;
     if (!resources.Loaded()) {
         std::fprintf(stderr, "render_dialogs: QZW9SVB.dll not found next to the program\n");
+        return 1;
+    }
+    if (!HasMarlett()) {
+        std::fprintf(stderr, "render_dialogs: the Marlett font is missing from the Wine prefix\n");
         return 1;
     }
     MakeFolders(folder);
