@@ -54,7 +54,8 @@ TEST_F(LibraryUnload, SelfTestObjectGoesWithTheLibrary)
     };
     Counts first = cycle();
     Counts second = cycle();
-    // While loaded: the brush, and the page handler's font and logo kept for a next run.
-    EXPECT_EQ(second.loaded, second.unloaded + 3);
+    // While loaded: the brush, the page handler's font, and the converted logo and page picture
+    // kept for a next run.
+    EXPECT_EQ(second.loaded, second.unloaded + 4);
     EXPECT_EQ(second.unloaded, first.unloaded);
 }

@@ -18,7 +18,7 @@ namespace {
 
 using Service = int __stdcall(char*, char*, int, HWND);
 
-constexpr int kRounds = 15;
+constexpr int kRounds = 31;
 constexpr DWORD kDriverLevel = 2; // PRINTER_INFO_2A, as the services read it
 
 LRESULT CALLBACK CancellingOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
