@@ -18,9 +18,8 @@ public:
             Forget(entry);
     }
 
-    HBITMAP Get(USHORT id, HDC reference)
+    HBITMAP Get(USHORT id, HDC reference, COLORREF face)
     {
-        const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         Entry* free = nullptr;
         for (Entry& entry : m_entries) {
             if (entry.bitmap && entry.id == id) {
@@ -69,7 +68,7 @@ BitmapCache g_bitmaps;
 
 } // namespace
 
-HBITMAP ConvertedBitmap(USHORT id, HDC reference)
+HBITMAP ConvertedBitmap(USHORT id, HDC reference, COLORREF face)
 {
-    return g_bitmaps.Get(id, reference);
+    return g_bitmaps.Get(id, reference, face);
 }

@@ -6,8 +6,17 @@
 #include "bitmap_drawing.h"
 #include "resources/dialog_ids.h"
 
-// Every bitmap comes converted from the cache, which made it at the first paint that needed it
-// in this process; a bitmap that cannot be loaded leaves its item blank.
+namespace {
+
+// Converted for the face colour of this paint: made at the first paint that needs it in the
+// process and again only when the colour changes. A bitmap that cannot be loaded stays blank.
+HBITMAP Converted(USHORT id, const DRAWITEMSTRUCT* item)
+{
+    return ConvertedBitmap(id, item->hDC, ::GetSysColor(COLOR_BTNFACE));
+}
+
+} // namespace
+
 INT_PTR CServiceDialog::DrawItem(const DRAWITEMSTRUCT* item)
 {
     if (!item)
@@ -17,17 +26,17 @@ INT_PTR CServiceDialog::DrawItem(const DRAWITEMSTRUCT* item)
         DrawEtchedLine(item, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
         return TRUE;
     case IDC_LOGO:
-        DrawBitmapAt(ConvertedBitmap(IDB_LOGO, item->hDC), item);
+        DrawBitmapAt(Converted(IDB_LOGO, item), item);
         return TRUE;
     case IDC_SELF_TEST_PAGE: // picture statics show the bitmap of their own id
     case IDC_CLEAN_START_CARTRIDGE:
     case IDC_CLEAN_LEVELS_CARTRIDGE:
-        DrawBitmapAt(ConvertedBitmap(static_cast<USHORT>(item->CtlID), item->hDC), item);
+        DrawBitmapAt(Converted(static_cast<USHORT>(item->CtlID), item), item);
         return TRUE;
     case IDC_PICTURE_FRAME:
         return TRUE; // the frame only holds the picture; nothing of its own is painted
     case IDC_PICTURE:
-        DrawBitmapFitted(pictureId ? ConvertedBitmap(pictureId, item->hDC) : nullptr, item);
+        DrawBitmapFitted(pictureId ? Converted(pictureId, item) : nullptr, item);
         return TRUE;
     default:
         return FALSE;

@@ -1,5 +1,5 @@
-// Unloading the library releases what its dialog objects and its shared brush hold: the GDI
-// object count of the process comes back to where it was before the library was loaded.
+// Unloading the library releases what its dialog objects, its bitmap cache and its shared brush
+// hold, and the sibling module it kept: the process comes back to where it was before the load.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,8 +48,10 @@ TEST_F(LibraryUnload, SelfTestObjectGoesWithTheLibrary)
             EXPECT_EQ(selfTest(queue.Name(), nullptr, 0, nullptr), 0);
         }
         counts.loaded = CountGdiObjects();
+        EXPECT_NE(GetModuleHandleA("QZW9TRE.dll"), nullptr) << "the page's texts come from the sibling module";
         FreeLibrary(library);
         counts.unloaded = CountGdiObjects();
+        EXPECT_EQ(GetModuleHandleA("QZW9TRE.dll"), nullptr) << "the sibling module outlives the library";
         return counts;
     };
     Counts first = cycle();
