@@ -22,20 +22,21 @@ struct FoldTable {
 constexpr FoldTable kFold;
 
 // Folds text up to its terminator, looking at no more than limit + 1 bytes (limit at most
-// kLongestName); a text that goes on past limit gets a length no stored name has.
-Key KeyOf(const char* text, ULONG limit)
+// kLongestName); a text that goes on past limit gets a length no stored name has. Inlined: it is
+// the lookup's main cost, and a call would copy the key out.
+inline __attribute__((always_inline)) Key KeyOf(const char* text, ULONG limit)
 {
-    unsigned char folded[sizeof(Key::words)] = {};
+    Key key = {};
+    auto* folded = reinterpret_cast<unsigned char*>(key.words);
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     ULONG length = 0;
     while (length <= limit && bytes[length])
         folded[length] = kFold.bytes[bytes[length]], ++length;
-    Key key = {};
     if (length > limit) {
+        key = Key{};
         key.length = RealnameIndex::kLongestName + 1;
         return key;
     }
-    memcpy(key.words, folded, sizeof(key.words));
     key.length = length;
     uint64_t hash = length;
     for (unsigned word = 0; word <= length / 8; ++word)
@@ -44,7 +45,7 @@ Key KeyOf(const char* text, ULONG limit)
     return key;
 }
 
-bool SameKey(const Key& a, const Key& b)
+inline bool SameKey(const Key& a, const Key& b)
 {
     if (a.length != b.length)
         return false;

@@ -44,7 +44,7 @@ StoreIndex g_index;
 // A name the caller hands in: present and readable at least up to its first byte.
 bool Readable(const char* name)
 {
-    return name && CSIsValidReadPtr(name, 1);
+    return name && cs_platform::CanRead(name, 1);
 }
 
 } // namespace
@@ -164,9 +164,11 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
     const StoreRecord found = g_index.records.Locate(id);
     if (!found.found)
         return 0;
-    if (size && CSIsValidWritePtr(size, sizeof(*size)))
+    // The probes themselves rather than their exported wrappers: the checks are most of what a
+    // record read costs.
+    if (size && cs_platform::CanWrite(size, sizeof(*size)))
         *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
-    if (!buffer || !CSIsValidWritePtr(buffer, found.size) || !found.bytes)
+    if (!buffer || !cs_platform::CanWrite(buffer, found.size) || !found.bytes)
         return 0;
     CSCopyMemory(found.bytes, buffer, found.size);
     return 1;
