@@ -2,8 +2,10 @@
 // by realname (base id, data records, string records, MIB type, realname of a model).
 #include "qzw9svb/toolbox_cap.h"
 
+#include "located_records.h"
 #include "platform.h"
 #include "platform/module_resource.h"
+#include "realname_index.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_string.h"
 #include "resources/resource_ids.h"
@@ -21,10 +23,28 @@ bool NamesRecord(int baseId, unsigned int record, unsigned int* id)
     return true;
 }
 
+// What the queries build at their first use from the store and the instance's name lists, and
+// forget when the store is read again. It lives beside the instance rather than in it: the
+// class's layout is what hosts compile against.
+struct StoreIndex {
+    const CToolboxCap* owner = nullptr; // whose name lists the index was built from
+    RealnameIndex realnames;
+    LocatedRecords records;
+
+    void Forget()
+    {
+        owner = nullptr;
+        realnames.Clear();
+        records.Clear();
+    }
+};
+
+StoreIndex g_index;
+
 // A name the caller hands in: present and readable at least up to its first byte.
 bool Readable(const char* name)
 {
-    return name && CSIsValidReadPtr(name, 1);
+    return name && cs_platform::CanRead(name, 1);
 }
 
 } // namespace
@@ -60,10 +80,16 @@ CToolboxCap::CToolboxCap() : m_baseIds(), m_initialised(0), m_count(0)
     m_initialised = Init();
 }
 
-CToolboxCap::~CToolboxCap() = default; // members go in reverse: model names, then realnames
+CToolboxCap::~CToolboxCap()
+{
+    // The index points into the name lists, which go next (model names, then realnames).
+    if (g_index.owner == this)
+        g_index.Forget();
+}
 
 int CToolboxCap::Init()
 {
+    g_index.Forget();
     m_count = 0;
     char realname[CAP_NAME_CAPACITY] = {};
     char model[CAP_NAME_CAPACITY] = {};
@@ -98,12 +124,11 @@ int CToolboxCap::GetPrinterBaseID(const char* realname)
         Init();
     if (!Readable(realname))
         return 0;
-    for (LONG i = 1; i <= m_count; ++i) {
-        const char* candidate = m_realnames.Find(static_cast<unsigned char>(i));
-        if (candidate && CSStrcmpi(realname, candidate) == 0)
-            return m_baseIds[i - 1];
+    if (g_index.owner != this) {
+        g_index.realnames.Build(m_realnames, m_baseIds, m_count);
+        g_index.owner = this;
     }
-    return 0;
+    return g_index.realnames.Find(realname);
 }
 
 int CToolboxCap::GetRealnameFromModel(char* realname, const char* model)
@@ -128,7 +153,7 @@ ULONG CToolboxCap::GetDataSize(const char* realname, unsigned int record)
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    return ModuleResource(NumberedResourceType(RT_CAPABILITY_RECORD), id).Size();
+    return g_index.records.Locate(id).size;
 }
 
 int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer, ULONG* size)
@@ -136,14 +161,16 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
     unsigned int id;
     if (!NamesRecord(GetPrinterBaseID(realname), record, &id))
         return 0;
-    ModuleResource found(NumberedResourceType(RT_CAPABILITY_RECORD), id);
-    if (!found.Found())
+    const StoreRecord found = g_index.records.Locate(id);
+    if (!found.found)
         return 0;
-    if (size && CSIsValidWritePtr(size, sizeof(*size)))
-        *size = found.Size(); // reported before the buffer is looked at: a null buffer asks the size
-    if (!buffer || !CSIsValidWritePtr(buffer, found.Size()) || !found.Bytes())
+    // The probes themselves rather than their exported wrappers: the checks are most of what a
+    // record read costs.
+    if (size && cs_platform::CanWrite(size, sizeof(*size)))
+        *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
+    if (!buffer || !cs_platform::CanWrite(buffer, found.size) || !found.bytes)
         return 0;
-    CSCopyMemory(found.Bytes(), buffer, found.Size());
+    CSCopyMemory(found.bytes, buffer, found.size);
     return 1;
 }
 

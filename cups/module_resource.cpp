@@ -40,6 +40,11 @@ ModuleResource::ModuleResource(const char* type, unsigned int id) : m_found(fals
 
 ModuleResource::~ModuleResource() = default; // the bytes are the program's own
 
+const void* ResourceModule()
+{
+    return qz_library_resources; // the program's own, for its whole life
+}
+
 // String id lives in block id / 16 + 1 at position id % 16; a block holds its sixteen strings
 // one after the other, each a 16-bit length and that many UTF-16 units. The store's names are
 // Latin-1 text, copied to the code page byte for byte.

@@ -37,25 +37,23 @@ HardwarePictures ReadHardwarePictures(const char* queue)
 
 void ShowInfoDialog(HWND parent, const char* text, UINT titleId, DialogInitRecord* windowRecord, DLGPROC procedure)
 {
-    HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
+    HMODULE sibling = SiblingModule();
     if (!sibling)
         return;
     char title[kTitleCapacity] = "";
     ::LoadStringA(sibling, titleId, title, sizeof(title));
     TextPageInitRecord record = {text, title, windowRecord};
     RunDialog(ModuleInstance, parent, IDD_TEXT_PAGE, procedure ? procedure : TextPageProc, &record);
-    ::FreeLibrary(sibling);
 }
 
 void ShowSiblingInfoDialog(HWND parent, USHORT textId, UINT titleId, DialogInitRecord* windowRecord)
 {
-    HMODULE sibling = ::LoadLibraryA(kSiblingModuleName);
+    HMODULE sibling = SiblingModule();
     if (!sibling)
         return;
     char text[kTextFieldSize] = "";
     ::LoadStringA(sibling, textId, text, sizeof(text));
     ShowInfoDialog(parent, text, titleId, windowRecord, TitledTextPageProc);
-    ::FreeLibrary(sibling);
 }
 
 extern "C" int QZ_CALL DisplayHardwareInfo(char* queue, char* text, int variant, HWND parent)

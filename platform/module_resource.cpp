@@ -22,6 +22,11 @@ ModuleResource::~ModuleResource()
         ::FreeResource(m_loaded);
 }
 
+const void* ResourceModule()
+{
+    return ModuleInstance;
+}
+
 int LoadModuleString(unsigned int id, char* buffer, int capacity)
 {
     if (!buffer || capacity <= 0) // a capacity of 0 would ask for a read-only pointer instead

@@ -37,6 +37,9 @@ private:
     const void* m_bytes;
 };
 
+// Which module the resources are read from now: bytes found in one module say nothing of another.
+const void* ResourceModule();
+
 // Loads string id of the module into buffer (capacity in bytes, terminator included); the
 // characters copied, 0 when there is no such string or no room at all.
 int LoadModuleString(unsigned int id, char* buffer, int capacity);

@@ -37,7 +37,7 @@ void ApplyFont(HWND window, const USHORT* ids, HFONT font)
 } // namespace
 
 CServiceDialog::CServiceDialog(USHORT pictureId, const USHORT* fontItems, const USHORT* endCommands)
-    : initRecord(nullptr), normalFont(nullptr), picture(nullptr), logo(nullptr), pictureId(pictureId),
+    : initRecord(nullptr), normalFont(nullptr), pictureId(pictureId),
       fontItems(fontItems), endCommands(endCommands)
 {
 }
@@ -46,10 +46,6 @@ CServiceDialog::~CServiceDialog()
 {
     if (normalFont)
         ::DeleteObject(normalFont);
-    if (picture)
-        ::DeleteObject(picture);
-    if (logo)
-        ::DeleteObject(logo);
 }
 
 INT_PTR CServiceDialog::InitDialog(HWND window, void* record)

@@ -46,8 +46,6 @@ private:
     HBRUSH ControlColor(HDC dc, UINT message) const;
 
     HFONT normalFont; // made at the first run and kept for the later ones
-    HBITMAP picture;  // picture and logo are loaded and converted at their first paint
-    HBITMAP logo;
     USHORT pictureId;
     const USHORT* fontItems;
     const USHORT* endCommands;

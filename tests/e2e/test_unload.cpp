@@ -1,5 +1,5 @@
-// Unloading the library releases what its dialog objects and its shared brush hold: the GDI
-// object count of the process comes back to where it was before the library was loaded.
+// Unloading the library releases what its dialog objects, its bitmap cache and its shared brush
+// hold, and the sibling module it kept: the process comes back to where it was before the load.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,13 +48,16 @@ TEST_F(LibraryUnload, SelfTestObjectGoesWithTheLibrary)
             EXPECT_EQ(selfTest(queue.Name(), nullptr, 0, nullptr), 0);
         }
         counts.loaded = CountGdiObjects();
+        EXPECT_NE(GetModuleHandleA("QZW9TRE.dll"), nullptr) << "the page's texts come from the sibling module";
         FreeLibrary(library);
         counts.unloaded = CountGdiObjects();
+        EXPECT_EQ(GetModuleHandleA("QZW9TRE.dll"), nullptr) << "the sibling module outlives the library";
         return counts;
     };
     Counts first = cycle();
     Counts second = cycle();
-    // While loaded: the brush, and the page handler's font and logo kept for a next run.
-    EXPECT_EQ(second.loaded, second.unloaded + 3);
+    // While loaded: the brush, the page handler's font, and the converted logo and page picture
+    // kept for a next run.
+    EXPECT_EQ(second.loaded, second.unloaded + 4);
     EXPECT_EQ(second.unloaded, first.unloaded);
 }

@@ -44,11 +44,10 @@ void InstallSelfTestDialog(USHORT titleId, USHORT textId)
 
 INT_PTR CSelfTestDialog::InitDialog(HWND window, void* record)
 {
-    if (HMODULE sibling = ::LoadLibraryA(kSiblingModuleName)) {
+    if (HMODULE sibling = SiblingModule()) {
         SetTextFrom(sibling, titleId, window);
         SetTextFrom(sibling, textId, ::GetDlgItem(window, IDC_SELF_TEST_TEXT));
         SetTextFrom(sibling, buttonId, ::GetDlgItem(window, IDOK));
-        ::FreeLibrary(sibling);
     }
     return CServiceDialog::InitDialog(window, record);
 }

@@ -1,0 +1,35 @@
+// LocatedRecords: the store's data records found once by resource id. The store is read-only,
+// so what a lookup found (or did not find) stays true for as long as its module is the one
+// resources are read from.
+#pragma once
+#include "qzw9svb/cs_platform.h"
+
+struct StoreRecord {
+    bool found;        // the resource exists, whether or not it could be loaded
+    DWORD size;
+    const void* bytes; // null when missing or not loadable
+};
+
+class LocatedRecords {
+public:
+    LocatedRecords() = default;
+    LocatedRecords(const LocatedRecords&) = delete;
+    LocatedRecords& operator=(const LocatedRecords&) = delete;
+
+    void Clear();
+    // The capability record with resource id id (16 bits), looked up at its first use. Ids
+    // outside the store's blocks are looked up every time.
+    StoreRecord Locate(unsigned int id);
+
+private:
+    static constexpr unsigned kFirstId = 10000; // the first block's base
+    static constexpr unsigned kIdCount = 1000;  // ten blocks of a hundred ids
+
+    struct Slot {
+        bool known;
+        StoreRecord record;
+    };
+
+    Slot m_slots[kIdCount] = {};
+    const void* m_module = nullptr; // the module the known slots were found in
+};
