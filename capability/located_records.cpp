@@ -3,10 +3,6 @@
 #include "located_records.h"
 
 #include "platform/module_resource.h"
-#include "resources/resource_ids.h"
-
-static_assert(CAP_FIRST_BASE_ID == 10000 && CAP_LAST_BASE_ID + CAP_BLOCK_STEP == 10000 + 1000,
-              "the located ids are those of the store's blocks");
 
 namespace {
 

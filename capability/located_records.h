@@ -3,6 +3,7 @@
 // resources are read from.
 #pragma once
 #include "qzw9svb/cs_platform.h"
+#include "resources/resource_ids.h"
 
 struct StoreRecord {
     bool found;        // the resource exists, whether or not it could be loaded
@@ -22,8 +23,8 @@ public:
     StoreRecord Locate(unsigned int id);
 
 private:
-    static constexpr unsigned kFirstId = 10000; // the first block's base
-    static constexpr unsigned kIdCount = 1000;  // ten blocks of a hundred ids
+    static constexpr unsigned kFirstId = CAP_FIRST_BASE_ID;
+    static constexpr unsigned kIdCount = CAP_LAST_BASE_ID + CAP_BLOCK_STEP - CAP_FIRST_BASE_ID;
 
     struct Slot {
         bool known;

@@ -113,11 +113,6 @@ void DrawFitted(const DRAWITEMSTRUCT* item, HDC source, int width, int height)
 
 } // namespace
 
-void ReplaceKeyColour(HBITMAP bitmap, HDC reference)
-{
-    ReplaceKeyColourWith(bitmap, reference, ::GetSysColor(COLOR_BTNFACE));
-}
-
 void ReplaceKeyColourWith(HBITMAP bitmap, HDC reference, COLORREF face)
 {
     if (!reference || !bitmap || face == kKeyColour)

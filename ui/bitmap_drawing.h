@@ -5,11 +5,9 @@
 // Dark red (red 128): the areas of a bitmap that are to show the dialog background.
 constexpr COLORREF kKeyColour = RGB(128, 0, 0);
 
-// Turns every pixel of exactly the key colour into the button-face colour of the moment; all
-// other pixels keep their value. reference is the context the bitmap will be drawn into.
-void ReplaceKeyColour(HBITMAP bitmap, HDC reference);
-// The same with a given face colour. Leaves the bitmap as it is when face is the key colour
-// itself or the work bitmaps cannot be made.
+// Turns every pixel of exactly the key colour into the face colour; all other pixels keep their
+// value. reference is the context the bitmap will be drawn into. Leaves the bitmap as it is when
+// face is the key colour itself or the work bitmaps cannot be made.
 void ReplaceKeyColourWith(HBITMAP bitmap, HDC reference, COLORREF face);
 
 // Copies the bitmap at its natural size to the item's top-left corner, without clipping.

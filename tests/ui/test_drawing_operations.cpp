@@ -59,7 +59,7 @@ TEST_F(KeyColour, OnlyExactKeyPixelsTakeTheFaceColour)
 {
     const COLORREF systemFace = ::GetSysColor(COLOR_BTNFACE);
     ASSERT_NE(systemFace, kKeyColour);
-    ReplaceKeyColour(bitmap.get(), reference.dc());
+    ReplaceKeyColourWith(bitmap.get(), reference.dc(), systemFace);
     const std::vector<COLORREF> result = ReadBitmap(bitmap.get());
     ASSERT_EQ(result.size(), row.size());
     EXPECT_EQ(result[0], systemFace);
