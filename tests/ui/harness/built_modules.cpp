@@ -3,6 +3,7 @@
 #include "built_modules.h"
 
 #include "platform/module_instance.h"
+#include "ui/sibling_strings.h"
 
 namespace {
 
@@ -58,6 +59,9 @@ LibraryResources::~LibraryResources()
 
 void MakeSiblingModuleFindable(bool findable)
 {
+    // The dialogs keep the module from its first load until the library unloads; the test
+    // program is one process for all its cases, so each change starts again from no module.
+    ReleaseSiblingModule();
     const std::string path = BuiltModulePath(kSiblingFile);
     const std::string folder = path.substr(0, path.find_last_of("\\/"));
     ::SetDllDirectoryA(findable && !path.empty() ? folder.c_str() : nullptr);
