@@ -4,13 +4,14 @@
 #include <stdint.h>
 
 #include "qzw9svb/cs_platform.h"
+#include "resources/resource_ids.h"
 
 class CISStringList;
 
 class RealnameIndex {
 public:
-    // Texts longer than this are never equal to a realname (the store keeps 63 characters).
-    static constexpr unsigned kLongestName = 63;
+    // Texts longer than this are never equal to a realname.
+    static constexpr unsigned kLongestName = CAP_NAME_CAPACITY - 1;
 
     RealnameIndex() = default;
     RealnameIndex(const RealnameIndex&) = delete;
