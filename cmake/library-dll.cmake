@@ -5,7 +5,7 @@
 function(qz_add_library_dll target script output_dir)
   add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/entry/dll_main.cpp
               ${PROJECT_SOURCE_DIR}/entry/allocation_operators.cpp ${script})
-  target_link_libraries(${target} PRIVATE qz_services qz_job_output qz_job_encoders qz_ui qz_capability qz_platform cis_string_list cs_support
+  target_link_libraries(${target} PRIVATE qz_services qz_job_output qz_printer_jobs qz_ui qz_capability qz_platform cis_string_list cs_support
                         qz_msvc_constructors winspool shell32)
   target_compile_definitions(${target} PRIVATE QZ_BUILDING_DLL)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/entry)

@@ -14,8 +14,8 @@
 
 #include <string>
 
-#include "command_file.h"
-#include "maintenance.h"
+#include "maintenance/command_file.h"
+#include "maintenance/maintenance.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "maintenance.h"
+#include "maintenance/maintenance.h"
 
 struct PpdModel {
     std::string realname;  // the store's key; the PPD's model name, which the filter reads back

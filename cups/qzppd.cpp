@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "maintenance.h"
+#include "maintenance/maintenance.h"
 #include "ppd_file.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/toolbox_cap.h"

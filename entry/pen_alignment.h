@@ -3,15 +3,13 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/dialogs/alignment_choices.h"
+#include "printer/workflow_documents.h"
 #include "service_guard.h"
-
-// Builds the alignment result job from the user's choices into destination; 1 when it fit.
-int BuildAlignmentJob(unsigned char* destination, ULONG capacity, const AlignmentChoices& choices);
+#include "ui/dialogs/alignment_choices.h"
 
 class CPenAlignment {
 public:
-    CPenAlignment(const char* queue, HWND parent);
+    CPenAlignment(const char* queue, HWND parent, AlignmentType type);
     CPenAlignment(const CPenAlignment&) = delete;
     CPenAlignment& operator=(const CPenAlignment&) = delete;
 
@@ -20,7 +18,11 @@ public:
     int AlignAutomatically();    // alignment type 2
 
 private:
+    // Sends a step of the model's alignment workflow; false when a required document failed.
+    bool Send(size_t step);
+
     AlignmentChoices choices;
     char queueName[kTextFieldSize];
     HWND parentWindow;
+    WorkflowSteps steps; // of the model's alignment type
 };

@@ -1,11 +1,9 @@
 // PrintSelfTest: after the user confirms the self-test page, the printer gets its test job,
 // chosen by the model's self-test type.
 #include "capability/service_type.h"
-#include "job_output.h"
-#include "lead_in_documents.h"
+#include "queue_documents.h"
 #include "qzw9svb/services.h"
 #include "resources/dialog_ids.h"
-#include "resources/resource_ids.h"
 #include "service_guard.h"
 #include "ui/dialog_table.h"
 #include "ui/dialogs/self_test.h"
@@ -26,19 +24,12 @@ const SelfTestVariant kVariants[] = {
     {SelfTestBuiltPage, IDD_SELF_TEST_CARTRIDGE, IDS_SELF_TEST_INK_TITLE, IDS_SELF_TEST_INK_TEXT},
 };
 
+// 1 when the type's page went out; the confirmed-only page has nothing to send.
 int SendTestPage(const char* queue, SelfTestType type)
 {
-    switch (type) {
-    case SelfTestStoredJob:
-        return SendStoredJob(queue, JOB_SELF_TEST);
-    case SelfTestBuiltPage: {
-        unsigned char document[kSelfTestDocumentSize];
-        BuildSelfTestDocument(document);
-        return SendJobBuffer(queue, document, sizeof(document));
-    }
-    default:
-        return 0; // the confirmed page has no job of its own
-    }
+    const WorkflowSteps steps = StepsOf(MaintenanceService::SelfTest, type);
+    QueueDocuments documents(queue);
+    return steps.count != 0 && SendStep(steps.steps[0], documents, nullptr) ? 1 : 0;
 }
 
 } // namespace

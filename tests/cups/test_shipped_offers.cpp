@@ -2,7 +2,7 @@
 // 141), so no model can be offered the pattern alignment through it, and nothing of it is sent.
 #include <gtest/gtest.h>
 
-#include "maintenance.h"
+#include "maintenance/maintenance.h"
 #include "ppd_file.h"
 
 namespace {

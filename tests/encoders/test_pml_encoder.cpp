@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "entry/alignment_job.h"
-#include "entry/pml_encoder.h"
+#include "printer/alignment_job.h"
+#include "printer/pml_encoder.h"
 
 namespace {
 

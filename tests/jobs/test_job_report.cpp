@@ -4,7 +4,7 @@
 
 #include <string>
 #include <vector>
-#include "entry/pml_encoder.h"
+#include "printer/pml_encoder.h"
 #include "job_report.h"
 #include "pml_command.h"
 

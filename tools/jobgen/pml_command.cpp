@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "entry/pml_encoder.h"
+#include "printer/pml_encoder.h"
 
 namespace qz_jobs {
 

@@ -3,7 +3,7 @@
 #include "align_groups.h"
 
 #include "alignment_choices.h"
-#include "alignment_rule.h"
+#include "printer/alignment_rule.h"
 #include "resources/dialog_ids.h"
 
 namespace {

@@ -1,12 +1,12 @@
-// The maintenance a printer model offers and the printer stream each request sends: the
-// library's workflows with the user's answers known up front, so that one request sends
-// exactly what the library sends for the same answers in its dialogs.
+// The maintenance a printer model offers without dialogs, and the printer stream each request
+// sends: the library's workflows with the user's answers known up front, so that one request
+// sends exactly what the library sends for the same answers in its dialogs.
 #pragma once
 #include <string>
 #include <vector>
 
-#include "entry/alignment_job.h"
 #include "capability/service_type.h"
+#include "printer/workflow_documents.h"
 
 using Stream = std::vector<unsigned char>;
 
@@ -40,5 +40,8 @@ public:
     Stream SetAlignment(const AlignmentPatterns& patterns) const;
 
 private:
+    WorkflowSteps StepsFor(Command command) const;
+    Stream StreamOf(Command command, size_t step, const AlignmentJobValues* settings) const;
+
     ServiceType m_type;
 };

@@ -4,7 +4,7 @@
 #include <string.h>
 
 #include "pml_encoder.h"
-#include "ui/dialogs/alignment_rule.h"
+#include "alignment_rule.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The library's module resources for the CUPS driver: the resource file compiled from the
+// The library's module resources for native programs: the resource file compiled from the
 // library's own resource script and placed into this program (library_resources.S), read as
 // FindResourceExA and LoadStringA read them inside the DLL.
 #include "platform/module_resource.h"

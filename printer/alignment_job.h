@@ -17,7 +17,7 @@ struct AlignmentPatterns {
 };
 constexpr int kPatternsPerGroup = 5;
 
-// The values the choice dialog records for these picks, by the rule in ui/dialogs/alignment_rule.h; the spares
+// The values the choice dialog records for these picks, by the rule in alignment_rule.h; the spares
 // stay 0.
 AlignmentJobValues AlignmentValuesOf(const AlignmentPatterns& patterns);
 

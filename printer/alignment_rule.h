@@ -1,7 +1,7 @@
 // How a picked alignment pattern becomes the value the printer is given: the middle pattern of a
 // group means 0 and each pattern away from it is worth the group's step; the job also carries the
-// averages of groups A and C and of groups B and D. The choice dialog and the job builders that
-// work from pattern numbers (the CUPS filter) share it, so both give the printer the same values.
+// averages of groups A and C and of groups B and D. The choice dialog and the drivers that take
+// pattern numbers (CUPS, the printer application) share it, so all give the printer the same values.
 #pragma once
 #include "qzw9svb/cs_platform.h"
 
