@@ -3,17 +3,11 @@
 
 #include <string.h>
 
-#include "pml_encoder.h"
 #include "alignment_rule.h"
+#include "pml_encoder.h"
+#include "pml_objects.h"
 
 namespace {
-
-// Identifiers 1.4.1.5.3.x.y of the ten alignment settings, in command order.
-const unsigned char kSettingIds[10][7] = {
-    {1, 4, 1, 5, 3, 2, 5}, {1, 4, 1, 5, 3, 3, 5}, {1, 4, 1, 5, 3, 4, 5}, {1, 4, 1, 5, 3, 2, 6},
-    {1, 4, 1, 5, 3, 3, 6}, {1, 4, 1, 5, 3, 4, 6}, {1, 4, 1, 5, 3, 1, 7}, {1, 4, 1, 5, 3, 2, 7},
-    {1, 4, 1, 5, 3, 3, 7}, {1, 4, 1, 5, 3, 4, 7},
-};
 
 // Appends one command if it fits; false when the running total would pass the capacity.
 bool Append(unsigned char* destination, ULONG capacity, ULONG& total, const unsigned char* command, size_t length)
@@ -45,8 +39,8 @@ int BuildAlignmentCommands(unsigned char* destination, ULONG capacity, const Ali
 {
     unsigned char command[kMaxPmlCommand];
     ULONG total = 0;
-    for (int i = 0; i < 10; ++i) {
-        size_t length = WrapPmlCommand(command, BuildPmlSetInteger(command, kSettingIds[i], job.values[i]));
+    for (size_t i = 0; i < kAlignmentSettings; ++i) {
+        size_t length = WrapPmlCommand(command, BuildPmlSetInteger(command, kAlignmentSettingIds[i], job.values[i]));
         if (!Append(destination, capacity, total, command, length))
             return 0;
     }

@@ -1,6 +1,6 @@
 // The alignment result job: the user's alignment choices as eleven PML commands.
 #pragma once
-#include "qzw9svb/cs_platform.h"
+#include "pml_objects.h"
 
 // The job always goes out at this size: the commands, then zeros to the end.
 constexpr ULONG kAlignmentJobSize = 2048;
@@ -8,7 +8,7 @@ constexpr ULONG kAlignmentJobSize = 2048;
 // The ten values the job sets, in command order: groupA, groupC, averageAC, groupB, groupD,
 // averageBD, groupE, then the three spare values.
 struct AlignmentJobValues {
-    LONG values[10];
+    LONG values[kAlignmentSettings];
 };
 
 // The pattern picked in each group A to E, numbered 1 to 5 as the pattern page labels them.

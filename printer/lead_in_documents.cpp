@@ -5,9 +5,10 @@
 
 namespace {
 
-constexpr unsigned char kTestPageCommand[] = {0x1B, '&', 'i', '5', 'W', 0x04, 0x9C, 0x00, 0x00, 0x00};
+constexpr unsigned char kTestPageCommand[] = {0x1B, '&', 'i', '5', 'W'};
 
-static_assert(kSelfTestDocumentSize == kLeadInSize + sizeof(kTestPageCommand) + 2, "two zeros end the page");
+static_assert(kSelfTestDocumentSize == kLeadInSize + sizeof(kTestPageCommand) + sizeof(kSelfTestCommandData) + 2,
+              "two zeros end the page");
 
 } // namespace
 
@@ -15,6 +16,7 @@ void BuildSelfTestDocument(unsigned char (&document)[kSelfTestDocumentSize])
 {
     memset(document, 0, sizeof(document));
     memcpy(document + kLeadInSize, kTestPageCommand, sizeof(kTestPageCommand));
+    memcpy(document + kLeadInSize + sizeof(kTestPageCommand), kSelfTestCommandData, sizeof(kSelfTestCommandData));
 }
 
 void BuildLeadInDocument(unsigned char* document, const void* job, size_t size)

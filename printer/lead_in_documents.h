@@ -4,6 +4,8 @@
 #include <stddef.h>
 
 constexpr size_t kLeadInSize = 600;
+// The command that prints the self-test page: ESC &i5W and these five bytes.
+constexpr unsigned char kSelfTestCommandData[] = {0x04, 0x9C, 0x00, 0x00, 0x00};
 constexpr size_t kSelfTestDocumentSize = 612;
 
 // Writes the whole self-test document: the lead-in, the command that prints the test page

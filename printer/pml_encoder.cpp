@@ -3,14 +3,12 @@
 
 #include <string.h>
 
+#include "pml_objects.h"
+
 namespace {
 
 constexpr unsigned char kCommandStart[] = {0x1B, '&', 'b'};
 constexpr unsigned char kDataParameter = 'W';
-// The closing setting: object 1.4.1.5.1.8 to the one byte 0F of value type 20.
-constexpr unsigned char kClosingObject[] = {0x01, 0x04, 0x01, 0x05, 0x01, 0x08};
-constexpr unsigned char kClosingValueType = 0x20;
-constexpr unsigned char kClosingValue[] = {0x0F};
 
 // Appends one type/length/bytes item; false when it is too long or would pass capacity.
 bool AppendItem(unsigned char* payload, size_t capacity, size_t& length, unsigned char type,
@@ -94,6 +92,6 @@ size_t BuildPmlSetInteger(unsigned char* payload, const unsigned char (&identifi
 
 size_t BuildPmlSetFixed(unsigned char* payload)
 {
-    return BuildPmlSet(payload, kMaxPmlSettingPayload, kClosingObject, sizeof(kClosingObject), kClosingValueType,
-                       kClosingValue, sizeof(kClosingValue));
+    return BuildPmlSet(payload, kMaxPmlSettingPayload, kAlignmentClosingObject, sizeof(kAlignmentClosingObject),
+                       kAlignmentClosingValueType, kAlignmentClosingValue, sizeof(kAlignmentClosingValue));
 }

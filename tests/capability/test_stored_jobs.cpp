@@ -6,6 +6,7 @@
 #include "raster_verifier.h"
 #include "common/stored_job.h"
 #include "resource_ids.h"
+#include "printer/pml_objects.h"
 #include "stored_jobs.h"
 
 namespace {
@@ -29,11 +30,11 @@ HMODULE CarriedJobs::dll_ = nullptr;
 TEST_F(CarriedJobs, SmallJobsEqualTheirCommands)
 {
     ASSERT_NE(dll_, nullptr);
-    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL1), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel1Value));
-    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL2), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel2Value));
-    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL3), qz_jobs::BuildCleaningJob(qz_jobs::kCleaningLevel3Value));
-    EXPECT_EQ(CarriedJob(dll_, JOB_ALIGNMENT), qz_jobs::BuildPageModeJob(qz_jobs::kAlignmentPageValue));
-    EXPECT_EQ(CarriedJob(dll_, JOB_SELF_TEST), qz_jobs::BuildPageModeJob(qz_jobs::kSelfTestPageValue));
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL1), qz_jobs::BuildCleaningJob(kCleaningStrengths[0]));
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL2), qz_jobs::BuildCleaningJob(kCleaningStrengths[1]));
+    EXPECT_EQ(CarriedJob(dll_, JOB_CLEAN_LEVEL3), qz_jobs::BuildCleaningJob(kCleaningStrengths[2]));
+    EXPECT_EQ(CarriedJob(dll_, JOB_ALIGNMENT), qz_jobs::BuildPageModeJob(kAlignmentPageMode));
+    EXPECT_EQ(CarriedJob(dll_, JOB_SELF_TEST), qz_jobs::BuildPageModeJob(kSelfTestPageMode));
 }
 
 TEST_F(CarriedJobs, TestPageReadsBackWithItsLayout)
@@ -41,23 +42,25 @@ TEST_F(CarriedJobs, TestPageReadsBackWithItsLayout)
     qz_jobs::Bytes page = CarriedJob(dll_, JOB_TEST_PAGE);
     ASSERT_EQ(page.size(), 213608u);
     qz_jobs::RasterJobReport report = qz_jobs::VerifyRasterJob(page);
+    const RasterPageSummary& raster = report.page;
     EXPECT_EQ(report.leadInNuls, 600u);
     EXPECT_EQ(report.runOffset, 760u);
     EXPECT_EQ(report.runEnd, "0Y");
-    EXPECT_EQ(report.printedRows, 541u);
-    EXPECT_EQ(report.transfers, 4328u);
-    EXPECT_EQ(report.compressedBytes, 201808u);
-    EXPECT_LE(report.widestComponent1, 528u);
-    EXPECT_LE(report.widestColour, 179u);
+    EXPECT_EQ(raster.printedRows, 541u);
+    EXPECT_EQ(raster.transfers, 4328u);
+    EXPECT_EQ(raster.compressedBytes, 201808u);
+    EXPECT_LE(raster.widestPlane[0], 528u);
+    for (std::size_t colour = 1; colour < 4; ++colour)
+        EXPECT_LE(raster.widestPlane[colour], 179u);
     EXPECT_EQ(report.trailerOffset, 213592u);
-    EXPECT_EQ(report.finalRow, 3041);
-    const int bands[8][3] = {{304, 412, 1}, {526, 621, 1}, {687, 733, 1}, {746, 794, 1},
-                             {803, 852, 1}, {864, 920, 1}, {985, 1050, 15}, {1070, 1136, 15}};
-    ASSERT_EQ(report.bands.size(), 8u);
+    EXPECT_EQ(raster.rows, 3041u);
+    const unsigned bands[8][3] = {{304, 412, 1}, {526, 621, 1}, {687, 733, 1}, {746, 794, 1},
+                                  {803, 852, 1}, {864, 920, 1}, {985, 1050, 15}, {1070, 1136, 15}};
+    ASSERT_EQ(raster.bands.size(), 8u);
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i + 1);
-        EXPECT_EQ(report.bands[i].firstRow, bands[i][0]);
-        EXPECT_EQ(report.bands[i].lastRow, bands[i][1]);
-        EXPECT_EQ(report.bands[i].componentsWithData, static_cast<unsigned>(bands[i][2]));
+        EXPECT_EQ(raster.bands[i].firstRow, bands[i][0]);
+        EXPECT_EQ(raster.bands[i].lastRow, bands[i][1]);
+        EXPECT_EQ(raster.bands[i].componentsWithInk, bands[i][2]);
     }
 }

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 #include "budget_fit.h"
-#include "method2_codec.h"
+#include "method2_rows.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ std::vector<Bytes> NoisyRows(std::size_t count, std::size_t width)
     return rows;
 }
 
-std::size_t TotalSize(const std::vector<Bytes>& rows)
+std::size_t CompressedSize(const std::vector<Bytes>& rows)
 {
     return std::accumulate(rows.begin(), rows.end(), std::size_t{0},
-                           [](std::size_t sum, const Bytes& row) { return sum + row.size(); });
+                           [](std::size_t sum, const Bytes& row) { return sum + qz_jobs::CompressRow(row).size(); });
 }
 
 TEST(BudgetFit, MeetsEveryBudgetExactlyWithCutsFromTheRight)
@@ -37,9 +37,9 @@ TEST(BudgetFit, MeetsEveryBudgetExactlyWithCutsFromTheRight)
         SCOPED_TRACE("budget " + std::to_string(budget));
         const std::vector<Bytes> fitted = qz_jobs::FitRowsToBudget(rows, budget);
         ASSERT_EQ(rows.size(), fitted.size());
-        EXPECT_EQ(budget, TotalSize(fitted));
+        EXPECT_EQ(budget, CompressedSize(fitted));
         for (std::size_t index = 0; index < rows.size(); ++index) {
-            const Bytes cut = qz_jobs::ExpandMethod2(fitted[index].data(), fitted[index].size());
+            const Bytes& cut = fitted[index];
             ASSERT_LE(cut.size(), rows[index].size());
             EXPECT_TRUE(std::equal(cut.begin(), cut.end(), rows[index].begin())) << "row " << index;
         }
@@ -51,7 +51,7 @@ TEST(BudgetFit, RefusesBudgetsNoCutsCanMeet)
     const std::vector<Bytes> rows = NoisyRows(4, 100);
     std::size_t full = 0;
     for (const Bytes& row : rows)
-        full += qz_jobs::CompressMethod2(row).size();
+        full += qz_jobs::CompressRow(row).size();
     EXPECT_NO_THROW(qz_jobs::FitRowsToBudget(rows, full));
     EXPECT_THROW(qz_jobs::FitRowsToBudget(rows, full + 1), qz_jobs::JobFormatError);
     EXPECT_THROW(qz_jobs::FitRowsToBudget(rows, 1), qz_jobs::JobFormatError) << "no row compresses to one byte";

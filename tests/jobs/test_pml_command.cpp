@@ -4,8 +4,8 @@
 
 #include <string>
 #include <vector>
-#include "pcl_parser.h"
 #include "pml_command.h"
+#include "stream_listing.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ using qz_jobs::PmlSet;
 // The data of the one ESC &b<n>W command an encoding makes, as the job verifiers read it.
 Bytes CommandData(const Bytes& command)
 {
-    const std::vector<qz_jobs::PclElement> elements = qz_jobs::ParsePcl(command);
+    const std::vector<qz_jobs::ListedElement> elements = qz_jobs::ListStream(command);
     EXPECT_EQ(1u, elements.size());
-    EXPECT_EQ("&b", elements.at(0).group);
-    return qz_jobs::ParameterData(command, elements.at(0).parameters.at(0));
+    EXPECT_EQ(0u, elements.at(0).command.rfind("&b", 0));
+    return elements.at(0).data;
 }
 
 TEST(PmlInteger, BigEndianAtTheRequestedWidth)

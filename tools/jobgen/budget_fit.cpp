@@ -2,23 +2,24 @@
 #include "budget_fit.h"
 
 #include <string>
-#include "method2_codec.h"
+#include "method2_rows.h"
 
 namespace qz_jobs {
 
 namespace {
 
-// The widest cut of row whose compressed size is at most limit. Sizes grow with the width by one
-// byte per literal byte (two where a new literal run starts), so the widest fitting cut is found
-// walking in from the full width.
-Bytes WidestCutWithin(const Bytes& row, std::size_t limit)
+// The widest cut of row whose compressed size is at most limit, and that size. Sizes grow with
+// the width by one byte per literal byte (two where a new literal run starts), so the widest
+// fitting cut is found walking in from the full width.
+Bytes WidestCutWithin(const Bytes& row, std::size_t limit, std::size_t* compressedSize)
 {
     for (std::size_t width = row.size(); width > 0; --width) {
-        const Bytes cut(row.begin(), row.begin() + static_cast<long>(width));
-        Bytes compressed = CompressMethod2(TrimTrailingZeros(cut));
-        if (compressed.size() <= limit)
-            return compressed;
+        Bytes cut = TrimTrailingZeros(Bytes(row.begin(), row.begin() + static_cast<long>(width)));
+        *compressedSize = CompressRow(cut).size();
+        if (*compressedSize <= limit)
+            return cut;
     }
+    *compressedSize = 0;
     return {};
 }
 
@@ -34,8 +35,9 @@ std::vector<Bytes> FitRowsToBudget(const std::vector<Bytes>& fullRows, std::size
         // difference to the rows after it.
         const std::size_t rowsLeft = fullRows.size() - index;
         const std::size_t share = (remaining + rowsLeft - 1) / rowsLeft;
-        fitted.push_back(WidestCutWithin(fullRows[index], share));
-        remaining -= fitted.back().size();
+        std::size_t compressedSize = 0;
+        fitted.push_back(WidestCutWithin(fullRows[index], share, &compressedSize));
+        remaining -= compressedSize;
     }
     if (remaining != 0)
         throw JobFormatError("rows fall " + std::to_string(remaining) + " bytes short of their budget of " +

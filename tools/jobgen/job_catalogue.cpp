@@ -5,7 +5,8 @@
 #include "file_bytes.h"
 #include "notice_text.h"
 #include "stored_jobs.h"
-#include "test_page_job.h"
+#include "band_page_job.h"
+#include "printer/pml_objects.h"
 
 namespace qz_jobs {
 
@@ -22,14 +23,14 @@ Bytes BuildNoticeFromSource(const NoticeLayout& layout, const std::filesystem::p
 Bytes BuildCatalogueEntry(StoredJobId id, const std::filesystem::path& noticeSources)
 {
     switch (id) {
-    case kJobCleaningLevel1: return BuildCleaningJob(kCleaningLevel1Value);
-    case kJobCleaningLevel2: return BuildCleaningJob(kCleaningLevel2Value);
-    case kJobCleaningLevel3: return BuildCleaningJob(kCleaningLevel3Value);
-    case kJobAlignmentMode: return BuildPageModeJob(kAlignmentPageValue);
-    case kJobSelfTestMode: return BuildPageModeJob(kSelfTestPageValue);
+    case kJobCleaningLevel1: return BuildCleaningJob(kCleaningStrengths[0]);
+    case kJobCleaningLevel2: return BuildCleaningJob(kCleaningStrengths[1]);
+    case kJobCleaningLevel3: return BuildCleaningJob(kCleaningStrengths[2]);
+    case kJobAlignmentMode: return BuildPageModeJob(kAlignmentPageMode);
+    case kJobSelfTestMode: return BuildPageModeJob(kSelfTestPageMode);
     case kNoticeUsageData: return BuildNoticeFromSource(kUsageDataNotice, noticeSources);
     case kNoticeDisclaimer: return BuildNoticeFromSource(kDisclaimerNotice, noticeSources);
-    case kJobTestPage: return BuildTestPageJob();
+    case kJobTestPage: return BuildBandPageJob();
     }
     throw JobFormatError("no resource " + std::to_string(id));
 }

@@ -1,5 +1,5 @@
 // jobgen: writes every resource of type 2830 (stored jobs and notices) into a directory, as the
-// files the resource script takes them from, and reads the test page back as a check.
+// files the resource script takes them from, and reads the page of test bands back as a check.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,11 +10,11 @@
 
 namespace {
 
-void PrintTestPageSummary(const qz_jobs::Bytes& job)
+void PrintBandPageSummary(const qz_jobs::Bytes& job)
 {
-    const qz_jobs::RasterJobReport report = qz_jobs::VerifyRasterJob(job);
+    const RasterPageSummary page = qz_jobs::VerifyRasterJob(job).page;
     std::printf("  %zu printed rows in %zu bands, %zu transfers, %zu bytes of compressed plane data\n",
-                report.printedRows, report.bands.size(), report.transfers, report.compressedBytes);
+                page.printedRows, page.bands.size(), page.transfers, page.compressedBytes);
 }
 
 void WriteCatalogue(const std::filesystem::path& output)
@@ -24,7 +24,7 @@ void WriteCatalogue(const std::filesystem::path& output)
         qz_tools::WriteFileBytes(output / entry.fileName, bytes);
         std::printf("%s: %zu bytes\n", std::string(entry.fileName).c_str(), bytes.size());
         if (entry.id == qz_jobs::kJobTestPage)
-            PrintTestPageSummary(bytes);
+            PrintBandPageSummary(bytes);
     }
 }
 

@@ -1,33 +1,22 @@
-// The PJL framing of printer jobs: the language switch in front of the PCL body and the end of job.
+// PJL framing and PJL lines read back.
 #include "pjl_job.h"
+
+#include "printer/pjl.h"
 
 namespace qz_jobs {
 
 namespace {
-// The host never names these jobs; the printer shows this on its job list.
-constexpr std::string_view kJobName = "unnamed";
 constexpr std::string_view kPjlPrefix = "@PJL ";
 } // namespace
 
-void WritePjlLine(PclWriter& writer, std::string_view statement)
+Bytes WrapInPjlJob(const char* language, const Bytes& body)
 {
-    writer.Text(kPjlPrefix);
-    writer.Text(statement);
-    writer.Text("\n");
-}
-
-Bytes WrapInPjlJob(std::string_view language, const Bytes& body)
-{
-    PclWriter writer;
-    writer.Reset();
-    writer.UniversalExit();
-    WritePjlLine(writer, "JOB NAME=\"" + std::string(kJobName) + "\"");
-    WritePjlLine(writer, "ENTER LANGUAGE=" + std::string(language));
-    writer.Raw(body);
-    writer.Reset();
-    writer.UniversalExit();
-    WritePjlLine(writer, "EOJ");
-    return writer.TakeStream();
+    BufferSink sink;
+    PclWriter writer(sink);
+    WritePjlJobStart(writer, language);
+    writer.Raw(body.data(), body.size());
+    WritePjlJobEnd(writer);
+    return sink.Take();
 }
 
 std::vector<std::string> ReadPjlStatements(const Bytes& text)

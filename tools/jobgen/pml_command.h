@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include "bytes.h"
-#include "pcl_writer.h"
+#include "printer/pcl_writer.h"
 
 namespace qz_jobs {
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::size_t kHeaderElements = 3;  // ESC E, ESC %-12345X, PJL lines
 constexpr std::size_t kTrailerElements = 3; // ESC E, ESC %-12345X, "@PJL EOJ"
+constexpr const char* kUniversalExit = "%-12345X";
 
 // The value of "<key>=<value>" in statement, unquoted.
 std::string StatementValue(const std::string& statement, const std::string& key)
@@ -25,11 +26,11 @@ std::string StatementValue(const std::string& statement, const std::string& key)
 
 StoredJobReport VerifyStoredJob(const Bytes& job)
 {
-    const std::vector<PclElement> elements = ParsePcl(job);
+    const std::vector<ListedElement> elements = ListStream(job);
     RequireFormat(elements.size() > kHeaderElements + kTrailerElements, "job too short");
-    RequireFormat(IsReset(elements[0]) && IsUniversalExit(elements[1]),
+    RequireFormat(elements[0].command == "E" && elements[1].command == kUniversalExit,
                   "job does not start with ESC E and the exit to PJL");
-    const std::vector<std::string> header = ReadPjlStatements(ElementBytes(job, elements[2]));
+    const std::vector<std::string> header = ReadPjlStatements(elements[2].data);
     RequireFormat(header.size() == 2, "PJL header is not a job name and a language");
 
     StoredJobReport report;
@@ -38,19 +39,19 @@ StoredJobReport VerifyStoredJob(const Bytes& job)
 
     const std::size_t trailer = elements.size() - kTrailerElements;
     const std::vector<std::string> endOfJob = {"EOJ"};
-    RequireFormat(IsReset(elements[trailer]) && IsUniversalExit(elements[trailer + 1]) &&
-                      ReadPjlStatements(ElementBytes(job, elements[trailer + 2])) == endOfJob,
+    RequireFormat(elements[trailer].command == "E" && elements[trailer + 1].command == kUniversalExit &&
+                      ReadPjlStatements(elements[trailer + 2].data) == endOfJob,
                   "job does not end with ESC E, the universal exit and @PJL EOJ");
     report.trailerOffset = elements[trailer].offset;
 
     std::size_t pmlCommands = 0;
     for (std::size_t index = kHeaderElements; index < trailer; ++index) {
-        report.body.push_back(ListElement(job, elements[index]));
-        const PclElement& element = elements[index];
-        if (element.group == "&b" && element.parameters.size() == 1 && element.parameters[0].letter == 'W') {
+        const ListedElement& element = elements[index];
+        report.body.push_back(element);
+        if (element.command.rfind("&b", 0) == 0 && element.command.back() == 'W') {
             ++pmlCommands;
-            report.pmlDeclaredLength = element.parameters[0].dataLength;
-            report.pml = DecodePmlSet(report.body.back().data);
+            report.pmlDeclaredLength = element.data.size();
+            report.pml = DecodePmlSet(element.data);
         }
     }
     RequireFormat(pmlCommands == 1, "job carries " + std::to_string(pmlCommands) + " PML commands, not one");

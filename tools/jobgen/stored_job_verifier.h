@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 #include "bytes.h"
-#include "pcl_parser.h"
 #include "pml_command.h"
+#include "stream_listing.h"
 
 namespace qz_jobs {
 

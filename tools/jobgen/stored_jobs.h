@@ -1,22 +1,12 @@
 // The small stored jobs: the three cleaning levels and the two printer settings sent before the
-// alignment and self-test pages.
+// alignment and self-test pages. Objects and values are the printer layer's (printer/pml_objects.h).
 #pragma once
 #include <cstdint>
 #include "bytes.h"
 
 namespace qz_jobs {
 
-// The cleaning object takes the cleaning strength; levels 1, 2 and 3 of the dialogs send 300, 100
-// and 200.
-inline constexpr std::uint32_t kCleaningLevel1Value = 300;
-inline constexpr std::uint32_t kCleaningLevel2Value = 100;
-inline constexpr std::uint32_t kCleaningLevel3Value = 200;
-
-// The page-mode object: 1100 before the alignment page, 4 before the self-test page.
-inline constexpr std::uint32_t kAlignmentPageValue = 1100;
-inline constexpr std::uint32_t kSelfTestPageValue = 4;
-
-Bytes BuildCleaningJob(std::uint32_t cleaningValue);
-Bytes BuildPageModeJob(std::uint32_t pageModeValue);
+Bytes BuildCleaningJob(std::uint32_t cleaningStrength);
+Bytes BuildPageModeJob(std::uint32_t pageMode);
 
 } // namespace qz_jobs

@@ -1,5 +1,5 @@
-// The pixels of the test page, band pattern by band pattern.
-#include "test_page_rows.h"
+// The pixels of the page of test bands, band pattern by band pattern.
+#include "band_page_rows.h"
 
 #include <cstdint>
 

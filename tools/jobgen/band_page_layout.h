@@ -1,21 +1,13 @@
-// The test page printed after each level of the deep cleaning: its colour components, its bands of
-// printed rows and the figures the finished raster job has.
+// The page of test bands, printed after each level of the deep cleaning: its bands of printed rows
+// and the figures the finished raster job has. It is printed in the printer's raster
+// (printer/raster_format.h): component 1 (black) at 600 dpi in one bit plane, so each 300-dpi row
+// carries two of its rows; components 2, 3 and 4 at 300 dpi in four levels, two bit planes each.
 #pragma once
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
 namespace qz_jobs {
-
-// Component 1 (black) prints at 600 dpi in one bit plane, so each 300-dpi row carries two of its
-// rows; components 2, 3 and 4 print at 300 dpi in four levels, two bit planes each.
-struct ColourComponent {
-    std::uint16_t horizontalDpi;
-    std::uint16_t verticalDpi;
-    std::uint16_t levels;
-};
-inline constexpr std::array<ColourComponent, 4> kTestPageComponents = {{
-    {600, 600, 2}, {300, 300, 4}, {300, 300, 4}, {300, 300, 4}}};
 
 // Transfers of one 300-dpi row: two component-1 rows, then two planes of each other component.
 inline constexpr std::size_t kPlanesPerRow = 8;
@@ -40,7 +32,7 @@ struct Band {
     BandPattern pattern;
 };
 
-inline constexpr std::array<Band, 8> kTestPageBands = {{
+inline constexpr std::array<Band, 8> kBandPageBands = {{
     {304, 412, BandPattern::GreyWedge},
     {526, 621, BandPattern::NozzleStaircase},
     {687, 733, BandPattern::SolidBlock},
@@ -59,6 +51,6 @@ inline constexpr int kTrailingMoves = 17;
 
 inline constexpr std::size_t kLeadInNuls = 600;
 inline constexpr std::size_t kCompressedDataBytes = 201808;
-inline constexpr std::size_t kTestPageJobBytes = 213608;
+inline constexpr std::size_t kBandPageJobBytes = 213608;
 
 } // namespace qz_jobs

@@ -1,9 +1,9 @@
-// The pixels of the test page: each band pattern drawn as expanded bit-plane rows, one byte per
+// The pixels of the page of test bands: each band pattern drawn as expanded bit-plane rows, one byte per
 // eight dots with the leftmost dot in the high bit, and no trailing white bytes.
 #pragma once
 #include <cstddef>
 #include "bytes.h"
-#include "test_page_layout.h"
+#include "band_page_layout.h"
 
 namespace qz_jobs {
 

@@ -1,4 +1,4 @@
-// The test-page raster job read back by the verifier: every structural figure of the job, from the
+// The raster job of the page of test bands read back by the verifier: every structural figure of the job, from the
 // lead-in and the set-up offsets to the bands, transfers, data total, moves and trailer.
 #include <gtest/gtest.h>
 
@@ -6,17 +6,17 @@
 #include <utility>
 #include <vector>
 #include "raster_verifier.h"
-#include "test_page_job.h"
+#include "band_page_job.h"
 
 namespace {
 
 using qz_jobs::Bytes;
 
-class TestPageJob : public testing::Test {
+class BandPageJob : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        job_ = new Bytes(qz_jobs::BuildTestPageJob());
+        job_ = new Bytes(qz_jobs::BuildBandPageJob());
         report_ = new qz_jobs::RasterJobReport(qz_jobs::VerifyRasterJob(*job_));
     }
     static void TearDownTestSuite()
@@ -27,17 +27,17 @@ protected:
     static const Bytes* job_;
     static const qz_jobs::RasterJobReport* report_;
 };
-const Bytes* TestPageJob::job_ = nullptr;
-const qz_jobs::RasterJobReport* TestPageJob::report_ = nullptr;
+const Bytes* BandPageJob::job_ = nullptr;
+const qz_jobs::RasterJobReport* BandPageJob::report_ = nullptr;
 
-TEST_F(TestPageJob, SizeLeadInAndLanguage)
+TEST_F(BandPageJob, SizeLeadInAndLanguage)
 {
     EXPECT_EQ(213608u, report_->totalBytes);
     EXPECT_EQ(600u, report_->leadInNuls);
     EXPECT_EQ(std::vector<std::string>{"ENTER LANGUAGE=PCL3GUI"}, report_->pjlStatements);
 }
 
-TEST_F(TestPageJob, SetupCommandsSitAtTheirOffsets)
+TEST_F(BandPageJob, SetupCommandsSitAtTheirOffsets)
 {
     const std::vector<std::pair<std::size_t, std::string>> expected = {
         {639, "&l1H"}, {644, "*o7W"}, {656, "&l2A"}, {661, "&l-2H"}, {667, "&l0M"}, {672, "*o5W"},
@@ -54,65 +54,68 @@ TEST_F(TestPageJob, SetupCommandsSitAtTheirOffsets)
     EXPECT_EQ(760u, report_->runOffset);
 }
 
-TEST_F(TestPageJob, RasterConfigurationOfFourComponents)
+TEST_F(BandPageJob, RasterConfigurationOfFourComponents)
 {
     const Bytes expected = {0x02, 0x04, 0x02, 0x58, 0x02, 0x58, 0x00, 0x02, 0x01, 0x2C, 0x01, 0x2C, 0x00,
                             0x04, 0x01, 0x2C, 0x01, 0x2C, 0x00, 0x04, 0x01, 0x2C, 0x01, 0x2C, 0x00, 0x04};
     EXPECT_EQ(expected, report_->setup[10].data);
-    ASSERT_EQ(4u, report_->components.size());
-    EXPECT_EQ(600, report_->components[0].horizontalDpi);
-    EXPECT_EQ(600, report_->components[0].verticalDpi);
-    EXPECT_EQ(2, report_->components[0].levels);
+    const RasterFormat& format = report_->page.format;
+    ASSERT_EQ(4u, format.count);
+    EXPECT_EQ(600, format.components[0].xDpi);
+    EXPECT_EQ(600, format.components[0].yDpi);
+    EXPECT_EQ(2, format.components[0].levels);
     for (std::size_t index = 1; index < 4; ++index) {
-        EXPECT_EQ(300, report_->components[index].horizontalDpi);
-        EXPECT_EQ(300, report_->components[index].verticalDpi);
-        EXPECT_EQ(4, report_->components[index].levels);
+        EXPECT_EQ(300, format.components[index].xDpi);
+        EXPECT_EQ(300, format.components[index].yDpi);
+        EXPECT_EQ(4, format.components[index].levels);
     }
 }
 
-TEST_F(TestPageJob, BandsOfPrintedRows)
+TEST_F(BandPageJob, BandsOfPrintedRows)
 {
     constexpr unsigned kBlackOnly = 0x1, kAllComponents = 0xF;
-    const std::vector<qz_jobs::RasterBand> expected = {
+    const std::vector<RasterBand> expected = {
         {304, 412, kBlackOnly}, {526, 621, kBlackOnly}, {687, 733, kBlackOnly}, {746, 794, kBlackOnly},
         {803, 852, kBlackOnly}, {864, 920, kBlackOnly},
         {985, 1050, kAllComponents}, {1070, 1136, kAllComponents}};
-    ASSERT_EQ(expected.size(), report_->bands.size());
+    const std::vector<RasterBand>& bands = report_->page.bands;
+    ASSERT_EQ(expected.size(), bands.size());
     for (std::size_t index = 0; index < expected.size(); ++index) {
         SCOPED_TRACE("band " + std::to_string(index + 1));
-        EXPECT_EQ(expected[index].firstRow, report_->bands[index].firstRow);
-        EXPECT_EQ(expected[index].lastRow, report_->bands[index].lastRow);
-        EXPECT_EQ(expected[index].componentsWithData, report_->bands[index].componentsWithData);
+        EXPECT_EQ(expected[index].firstRow, bands[index].firstRow);
+        EXPECT_EQ(expected[index].lastRow, bands[index].lastRow);
+        EXPECT_EQ(expected[index].componentsWithInk, bands[index].componentsWithInk);
     }
 }
 
-TEST_F(TestPageJob, TransfersAndCompressedData)
+TEST_F(BandPageJob, TransfersAndCompressedData)
 {
-    EXPECT_EQ(541u, report_->printedRows);
-    EXPECT_EQ(4328u, report_->transfers);
-    EXPECT_EQ(201808u, report_->compressedBytes);
-    EXPECT_LE(report_->widestComponent1, 528u);
-    EXPECT_LE(report_->widestColour, 179u);
-    EXPECT_EQ(528u, report_->widestComponent1) << "the full-width rules reach the edge";
-    EXPECT_EQ(179u, report_->widestColour) << "the colour ramps reach the edge";
+    const RasterPageSummary& page = report_->page;
+    EXPECT_EQ(541u, page.printedRows);
+    EXPECT_EQ(4328u, page.transfers);
+    EXPECT_EQ(201808u, page.compressedBytes);
+    EXPECT_EQ(528u, page.widestPlane[0]) << "the full-width rules reach the edge";
+    for (std::size_t colour = 1; colour < 4; ++colour)
+        EXPECT_EQ(179u, page.widestPlane[colour]) << "the colour ramps reach the edge";
 }
 
-TEST_F(TestPageJob, VerticalMovesAndEndOfRun)
+TEST_F(BandPageJob, VerticalMovesAndEndOfRun)
 {
-    std::vector<std::pair<int, long>> expected = {
+    std::vector<std::pair<unsigned, unsigned>> expected = {
         {0, 112}, {112, 192}, {413, 113}, {622, 65}, {734, 12}, {795, 8}, {853, 11}, {921, 64}, {1051, 19}};
     for (int move = 0; move < 17; ++move)
         expected.emplace_back(1137 + 112 * move, 112);
-    ASSERT_EQ(expected.size(), report_->moves.size());
+    const std::vector<RasterMoveMade>& moves = report_->page.moves;
+    ASSERT_EQ(expected.size(), moves.size());
     for (std::size_t index = 0; index < expected.size(); ++index) {
-        EXPECT_EQ(expected[index].first, report_->moves[index].fromRow) << "move " << index;
-        EXPECT_EQ(expected[index].second, report_->moves[index].rows) << "move " << index;
+        EXPECT_EQ(expected[index].first, moves[index].fromRow) << "move " << index;
+        EXPECT_EQ(expected[index].second, moves[index].rows) << "move " << index;
     }
-    EXPECT_EQ(3041, report_->finalRow);
+    EXPECT_EQ(3041u, report_->page.rows);
     EXPECT_EQ("0Y", report_->runEnd);
 }
 
-TEST_F(TestPageJob, TrailerEjectsThePageAndReturnsToPjl)
+TEST_F(BandPageJob, TrailerEjectsThePageAndReturnsToPjl)
 {
     EXPECT_EQ(213592u, report_->trailerOffset);
     const std::string trailer = "\x1B*rC\f\x1B" "E\x1B%-12345X";
