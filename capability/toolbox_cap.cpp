@@ -3,7 +3,7 @@
 #include "qzw9svb/toolbox_cap.h"
 
 #include "located_records.h"
-#include "platform.h"
+#include "os_services.h"
 #include "platform/module_resource.h"
 #include "realname_index.h"
 #include "qzw9svb/cs_memutil.h"
@@ -44,7 +44,7 @@ StoreIndex g_index;
 // A name the caller hands in: present and readable at least up to its first byte.
 bool Readable(const char* name)
 {
-    return name && cs_platform::CanRead(name, 1);
+    return name && cs_os::CanRead(name, 1);
 }
 
 } // namespace
@@ -53,13 +53,13 @@ CToolboxCap* CToolboxCap::_instance = nullptr;
 
 void* CToolboxCap::operator new(size_t size) noexcept
 {
-    return cs_platform::HeapAllocate(size);
+    return cs_os::HeapAllocate(size);
 }
 
 void CToolboxCap::operator delete(void* object)
 {
     if (object)
-        cs_platform::HeapRelease(object);
+        cs_os::HeapRelease(object);
 }
 
 CToolboxCap* CToolboxCap::Instance()
@@ -166,9 +166,9 @@ int CToolboxCap::GetData(const char* realname, unsigned int record, void* buffer
         return 0;
     // The probes themselves rather than their exported wrappers: the checks are most of what a
     // record read costs.
-    if (size && cs_platform::CanWrite(size, sizeof(*size)))
+    if (size && cs_os::CanWrite(size, sizeof(*size)))
         *size = found.size; // reported before the buffer is looked at: a null buffer asks the size
-    if (!buffer || !cs_platform::CanWrite(buffer, found.size) || !found.bytes)
+    if (!buffer || !cs_os::CanWrite(buffer, found.size) || !found.bytes)
         return 0;
     CSCopyMemory(found.bytes, buffer, found.size);
     return 1;

@@ -3,7 +3,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memobject.h"
 #include "qzw9svb/cs_memutil.h"
 
@@ -44,7 +44,7 @@ CSHeapMemObject::~CSHeapMemObject()
 {
     // Also releases a block that Dispose refused to release because it was locked.
     if (m_block != nullptr)
-        cs_platform::HeapRelease(m_block);
+        cs_os::HeapRelease(m_block);
 }
 
 LONG CSHeapMemObject::OSAllocate(ULONG size)
@@ -52,7 +52,7 @@ LONG CSHeapMemObject::OSAllocate(ULONG size)
     size_t blockSize;
     if (!BlockSize(size, GetAlignNum(), &blockSize))
         return CSMemErrNoMemory;
-    unsigned char* block = static_cast<unsigned char*>(cs_platform::HeapAllocate(blockSize));
+    unsigned char* block = static_cast<unsigned char*>(cs_os::HeapAllocate(blockSize));
     if (block == nullptr)
         return CSMemErrNoMemory;
     m_block = block;
@@ -67,7 +67,7 @@ LONG CSHeapMemObject::OSReAllocate(ULONG size)
     if (!BlockSize(size, GetAlignNum(), &blockSize))
         return CSMemErrNoMemory;
     size_t oldOffset = DataOffset(m_block, GetAlignNum());
-    unsigned char* block = static_cast<unsigned char*>(cs_platform::HeapResize(m_block, blockSize));
+    unsigned char* block = static_cast<unsigned char*>(cs_os::HeapResize(m_block, blockSize));
     if (block == nullptr)
         return CSMemErrNoMemory;
     m_block = block;
@@ -90,7 +90,7 @@ void CSHeapMemObject::OSUnlock()
 
 LONG CSHeapMemObject::OSDispose()
 {
-    cs_platform::HeapRelease(m_block);
+    cs_os::HeapRelease(m_block);
     m_block = nullptr;
     return 0;
 }
@@ -99,7 +99,7 @@ LONG CSHeapMemObject::OSValid()
 {
     if (m_block == nullptr)
         return 0;
-    size_t usable = cs_platform::HeapUsableSize(m_block);
+    size_t usable = cs_os::HeapUsableSize(m_block);
     if (usable == 0 || !CSIsValidWritePtr(m_block, static_cast<ULONG>(usable)))
         return CSMemErrBadMemory;
     return 0;
@@ -111,7 +111,7 @@ LONG CSHeapMemObject::OSGetSize(ULONG* size)
         *size = 0;
         return 0;
     }
-    size_t usable = cs_platform::HeapUsableSize(m_block);
+    size_t usable = cs_os::HeapUsableSize(m_block);
     size_t header = HeaderSize(GetAlignNum());
     *size = usable > header ? static_cast<ULONG>(usable - header) : 0;
     return 0;

@@ -9,6 +9,10 @@
 namespace {
 
 constexpr ULONG kWord = 4;
+
+#ifdef _WIN32
+// The C library's memcpy lies in another module on Windows; for a block as small as a capability
+// record the call costs more than the copy, which is done here instead.
 constexpr ULONG kSmallCopy = 256;
 constexpr ULONG kCopyChunk = 16;
 
@@ -22,6 +26,7 @@ __attribute__((optimize("no-tree-loop-distribute-patterns"))) void CopySmall(uns
     for (; count; --count)
         *to++ = *from++;
 }
+#endif
 
 uint32_t LoadWord(const unsigned char* at)
 {
@@ -102,8 +107,6 @@ void CS_CALL CSSetMemory(void* block, ULONG count, unsigned char value)
 void CS_CALL CSCopyMemory(const void* src, void* dst, ULONG count)
 {
 #ifdef _WIN32
-    // The C library's memcpy lies in another module on Windows; for a block as small as a
-    // capability record the call costs more than the copy.
     if (count <= kSmallCopy) {
         CopySmall(static_cast<unsigned char*>(dst), static_cast<const unsigned char*>(src), count);
         return;

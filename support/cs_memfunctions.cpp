@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "cs_memimage.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memobject.h"
 #include "qzw9svb/cs_memutil.h"
 

@@ -1,7 +1,7 @@
 // CSMemObject: the state word, signature and alignment of a movable memory handle, and the
 // operations that drive its backing store through the seven virtual OS* members.
 #include "cs_memimage.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memobject.h"
 #include "qzw9svb/cs_memutil.h"
 
@@ -49,13 +49,13 @@ CSMemObject::~CSMemObject()
 
 void* CSMemObject::operator new(size_t size) noexcept
 {
-    return cs_platform::HeapAllocate(size);
+    return cs_os::HeapAllocate(size);
 }
 
 void CSMemObject::operator delete(void* object)
 {
     if (object != nullptr)
-        cs_platform::HeapRelease(object);
+        cs_os::HeapRelease(object);
 }
 
 void* CSMemObject::ScalarDeletingDestructor(unsigned int flags) noexcept

@@ -2,20 +2,20 @@
 // pointer probes of the support library.
 #include <stdint.h>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memutil.h"
 #include "qzw9svb/cs_status.h"
 
 LONG CS_CALL CSValidHeap(void)
 {
-    if (!cs_platform::HeapIntact())
+    if (!cs_os::HeapIntact())
         return CSMemErrHeap;
     return 0;
 }
 
 ULONG CS_CALL CSGetFreeMemory(void)
 {
-    return cs_platform::AvailableVirtual();
+    return cs_os::AvailableVirtual();
 }
 
 ULONG CS_CALL CSBytesLeftInSeg(const void* address)
@@ -34,10 +34,10 @@ unsigned char* CS_CALL CSMakeNormalPointer(unsigned char* address, LONG offset, 
 
 int CS_CALL CSIsValidReadPtr(const void* address, ULONG count)
 {
-    return address != nullptr && cs_platform::CanRead(address, count) ? 1 : 0;
+    return address != nullptr && cs_os::CanRead(address, count) ? 1 : 0;
 }
 
 int CS_CALL CSIsValidWritePtr(const void* address, ULONG count)
 {
-    return address != nullptr && cs_platform::CanWrite(address, count) ? 1 : 0;
+    return address != nullptr && cs_os::CanWrite(address, count) ? 1 : 0;
 }

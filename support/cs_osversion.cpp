@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "cs_osversion_cache.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_osversion.h"
 
 namespace {
@@ -47,7 +47,7 @@ CSOSVersion CS_CALL CSGetOSVersion(void)
     if (cached != CSOSUnknown)
         return cached;
     DWORD platformId = 0;
-    if (!cs_platform::QueryPlatformId(&platformId))
+    if (!cs_os::QueryPlatformId(&platformId))
         return CSOSUnknown;
     CSOSVersion version = FamilyOf(platformId);
     g_cachedVersion.store(version, std::memory_order_relaxed);

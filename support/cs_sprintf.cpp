@@ -2,14 +2,14 @@
 #include <stdarg.h>
 
 #include "cs_string_twin.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_string.h"
 
 int CS_CALL CSSprintf(char* buffer, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    int stored = cs_platform::FormatV(buffer, format, args);
+    int stored = cs_os::FormatV(buffer, format, args);
     va_end(args);
     return stored;
 }

@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "cs_string_twin.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_string.h"
 
 namespace {
@@ -120,21 +120,21 @@ char* CS_CALL CSStrstr(const char* s, const char* pattern)
 // Each thread continues its own scan; null once the scan is over.
 char* CS_CALL CSStrtok(char* s, const char* delimiters)
 {
-    char* scan = s != nullptr ? s : cs_platform::ThreadTokenResume();
+    char* scan = s != nullptr ? s : cs_os::ThreadTokenResume();
     if (scan == nullptr)
         return nullptr;
     scan += strspn(scan, delimiters);
     if (*scan == '\0') {
-        cs_platform::SetThreadTokenResume(nullptr);
+        cs_os::SetThreadTokenResume(nullptr);
         return nullptr;
     }
     char* token = scan;
     scan += strcspn(scan, delimiters);
     if (*scan == '\0') {
-        cs_platform::SetThreadTokenResume(nullptr);
+        cs_os::SetThreadTokenResume(nullptr);
     } else {
         *scan = '\0';
-        cs_platform::SetThreadTokenResume(scan + 1);
+        cs_os::SetThreadTokenResume(scan + 1);
     }
     return token;
 }
@@ -178,7 +178,7 @@ void CS_CALL CSChar2iChar(iChar* dst, const char* src)
 {
     const char* source = src != nullptr ? src : "";
     size_t size = CSStrlen(source) + size_t{1};
-    if (cs_platform::CanWrite(dst, size))
+    if (cs_os::CanWrite(dst, size))
         memcpy(dst, source, size);
 }
 
@@ -186,7 +186,7 @@ void CS_CALL CSChar2iCharL(iChar* dst, const char* src, unsigned int maxCount)
 {
     const char* source = src != nullptr ? src : "";
     size_t length = BoundedLength(source, maxCount);
-    if (!cs_platform::CanWrite(dst, length + 1))
+    if (!cs_os::CanWrite(dst, length + 1))
         return;
     memcpy(dst, source, length);
     dst[length] = '\0';

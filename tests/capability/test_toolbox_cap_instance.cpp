@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/module_instance.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/toolbox_cap.h"
 
 namespace {
@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override
     {
-        cs_platform::FailHeapAfter(-1);
+        cs_os::FailHeapAfter(-1);
         CToolboxCap::ExitInstance();
         FreeLibrary(ModuleInstance);
     }
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(ToolboxCapInstance, QueriesAnswerZeroWithoutAnInstance)
 {
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     EXPECT_EQ(CToolboxCap::Instance(), nullptr);
     CISStringList list; // its collection takes no memory until an entry is added
     unsigned char buffer[600];
@@ -48,7 +48,7 @@ TEST_F(ToolboxCapInstance, QueriesAnswerZeroWithoutAnInstance)
     EXPECT_EQ(size, 99u);
     EXPECT_STREQ(realname, "untouched");
 
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     EXPECT_NE(CToolboxCap::Instance(), nullptr);
     EXPECT_EQ(GetMibTypeFromSPC(kRealname), 1024u);
     EXPECT_EQ(GetRealnameFromModel(realname, kModel), 1);
@@ -58,10 +58,10 @@ TEST_F(ToolboxCapInstance, QueriesAnswerZeroWithoutAnInstance)
 TEST_F(ToolboxCapInstance, StoreReadWithoutItsNameListsGivesNoNames)
 {
     // The instance itself is made, but no list entry can be: the store then looks empty.
-    cs_platform::FailHeapAfter(1);
+    cs_os::FailHeapAfter(1);
     CToolboxCap* cap = CToolboxCap::Instance();
     ASSERT_NE(cap, nullptr);
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     EXPECT_EQ(cap->GetPrinterBaseID(kRealname), 0);
     char realname[64] = "untouched";
     EXPECT_EQ(cap->GetRealnameFromModel(realname, kModel), 0);

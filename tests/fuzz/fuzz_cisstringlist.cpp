@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cis_string_list.h"
 
 namespace {
@@ -100,13 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 break;
             }
             case 8:
-                cs_platform::FailHeapAfter(in.Byte() % 4);
+                cs_os::FailHeapAfter(in.Byte() % 4);
                 break;
             }
             Check(list.Count() == model.size());
             Check(list.IsListInvariant() == 1);
         }
-        cs_platform::FailHeapAfter(-1);
+        cs_os::FailHeapAfter(-1);
     }
     return 0;
 }

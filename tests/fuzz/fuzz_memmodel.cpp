@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_list.h"
 #include "qzw9svb/cs_memblock.h"
 
@@ -45,12 +45,12 @@ struct Heap {
     bool armed = false;
     void Arm(long granted)
     {
-        cs_platform::FailHeapAfter(granted);
+        cs_os::FailHeapAfter(granted);
         armed = true;
     }
     void Disarm()
     {
-        cs_platform::FailHeapAfter(-1);
+        cs_os::FailHeapAfter(-1);
         armed = false;
     }
     // True when the operation went through as expected; false when a refused heap explains

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <string>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_list.h"
 
 namespace {
 
 class ListTest : public testing::Test {
 protected:
-    void TearDown() override { cs_platform::FailHeapAfter(-1); }
+    void TearDown() override { cs_os::FailHeapAfter(-1); }
 
     // The list as letters, head first, checked backwards from the tail as well.
     std::string Order()
@@ -127,10 +127,10 @@ TEST_F(ListTest, NodeCreationFailureChangesNothing)
     CSListIterator at = Filled(3, 1);
     for (long granted : {0L, 1L}) { // a node needs two heap requests: handle and memory
         SCOPED_TRACE(testing::Message() << granted << " heap requests granted");
-        cs_platform::FailHeapAfter(granted);
+        cs_os::FailHeapAfter(granted);
         EXPECT_EQ(CSListErrNoMemory, m_list.Insert(at, Item('x')));
         EXPECT_EQ(CSListErrNoMemory, m_list.Append(at, Item('x')));
-        cs_platform::FailHeapAfter(-1);
+        cs_os::FailHeapAfter(-1);
         EXPECT_EQ("abc", Order());
         EXPECT_EQ(1, at.Ord());
     }

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "cs_classalloc.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memblock.h"
 
 // The destructors are not virtual by design; every delete here names the exact type.
@@ -17,7 +17,7 @@ namespace {
 
 class MemBlockTest : public testing::Test {
 protected:
-    void TearDown() override { cs_platform::FailHeapAfter(-1); }
+    void TearDown() override { cs_os::FailHeapAfter(-1); }
 };
 
 bool AllBytesAre(const unsigned char* data, ULONG count, unsigned char value)
@@ -128,11 +128,11 @@ TEST_F(MemBlockTest, ClassStorageCarriesTheLiveAndFreedTags)
     EXPECT_EQ(0xFBEE, cs_classalloc::TagBefore(object));
     cs_classalloc::ReleaseHandle(handle);
 
-    cs_platform::FailHeapAfter(2); // the object's storage, but no handle for the block
+    cs_os::FailHeapAfter(2); // the object's storage, but no handle for the block
     block = new CSMemBlock(8, CSMemBlockZeroInit);
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     EXPECT_EQ(nullptr, new CSMemCollection(100));
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     ASSERT_NE(nullptr, block);
     EXPECT_EQ(0u, block->GetSize());
     EXPECT_EQ(CSBlockErrAlloc, block->Allocate(8, 0, nullptr, 0));

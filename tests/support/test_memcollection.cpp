@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memblock.h"
 #include "qzw9svb/cs_memutil.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 class MemCollectionTest : public testing::Test {
 protected:
-    void TearDown() override { cs_platform::FailHeapAfter(-1); }
+    void TearDown() override { cs_os::FailHeapAfter(-1); }
 };
 
 TEST_F(MemCollectionTest, LimitedCollectionAccountsAgainstItsLimit)
@@ -57,7 +57,7 @@ TEST_F(MemCollectionTest, RequestsNearFourGigabytesDoNotWrapPastTheLimit)
         {"growing block", [&] { return large->ReAllocate(0xFFFFFFF0u, 0); }},
     };
     // Refused before any memory is sought: with the heap refusing, anything else answers -100.
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         EXPECT_EQ(CSBlockErrLimit, c.request());
@@ -184,9 +184,9 @@ TEST_F(MemCollectionTest, BlockWithoutAListNodeIsRefusedNotLost)
     // list node's handle: the block is made but could never be found again.
     CSMemCollection collection(1000);
     CSMemBlock* block = reinterpret_cast<CSMemBlock*>(1);
-    cs_platform::FailOneHeapRequestAfter(3);
+    cs_os::FailOneHeapRequestAfter(3);
     EXPECT_EQ(collection.NewBlockA(40, 0, &block, nullptr, 0), CSBlockErrAlloc);
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     EXPECT_EQ(block, nullptr);
     EXPECT_EQ(collection.GetAmountAllocated(), 0u);
     ASSERT_EQ(collection.NewBlockA(40, 0, &block, nullptr, 0), 0); // the heap is fine again

@@ -5,14 +5,14 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memobject.h"
 
 namespace {
 
 class MemFunctionsTest : public testing::Test {
 protected:
-    void TearDown() override { cs_platform::FailHeapAfter(-1); }
+    void TearDown() override { cs_os::FailHeapAfter(-1); }
     int m_owner = 0;
 };
 
@@ -32,15 +32,15 @@ TEST_F(MemFunctionsTest, AllocateFailuresStillHandBackAHandleWhenOneWasMade)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         CSMemObject* handle = reinterpret_cast<CSMemObject*>(&m_owner);
-        cs_platform::FailHeapAfter(row.heapRequests);
+        cs_os::FailHeapAfter(row.heapRequests);
         EXPECT_EQ(row.status, CSAllocMemory(8, row.alignment, &handle, &m_owner));
-        cs_platform::FailHeapAfter(-1);
+        cs_os::FailHeapAfter(-1);
         EXPECT_EQ(row.handle, handle != nullptr);
         if (handle != nullptr) {
             EXPECT_EQ(CSMemErrNotAllocated, CSDisposeMemory(handle));
         }
     }
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     EXPECT_EQ(nullptr, CSMemObjectFactory(&m_owner));
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cs_memimage.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_memobject.h"
 
 namespace {
@@ -42,7 +42,7 @@ CSMemObject* BackPointerOf(const unsigned char* data)
 
 class MemObjectTest : public testing::Test {
 protected:
-    void TearDown() override { cs_platform::FailHeapAfter(-1); }
+    void TearDown() override { cs_os::FailHeapAfter(-1); }
     int m_owner = 0;
 };
 
@@ -143,7 +143,7 @@ TEST_F(MemObjectTest, DataLiesOnItsBoundaryJustBehindTheBackPointer)
     ULONG size = 0;
     ASSERT_EQ(0, handle.GetSize(&size));
     EXPECT_GE(size, 10u);
-    EXPECT_EQ(size + sizeof(void*), cs_platform::HeapUsableSize(data - sizeof(void*)));
+    EXPECT_EQ(size + sizeof(void*), cs_os::HeapUsableSize(data - sizeof(void*)));
     handle.Unlock();
 }
 
@@ -174,18 +174,18 @@ TEST_F(MemObjectTest, GrowingAnAlignedHandleKeepsContentsAndBackPointer)
 TEST_F(MemObjectTest, RefusedHeapKeepsTheOldMemory)
 {
     ExposedHandle handle(&m_owner);
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     EXPECT_EQ(CSMemErrNoMemory, handle.Allocate(10, CSMemAlign8));
     EXPECT_EQ(CSMemAlignDefault, handle.GetAlignVal());
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     ASSERT_EQ(0, handle.Allocate(16, CSMemAlign64));
     unsigned char* data;
     ASSERT_EQ(0, handle.Lock(&data));
     memset(data, 0xC3, 16);
     handle.Unlock();
-    cs_platform::FailHeapAfter(0);
+    cs_os::FailHeapAfter(0);
     EXPECT_EQ(CSMemErrNoMemory, handle.ReAllocate(100000, CSMemAlignDefault));
-    cs_platform::FailHeapAfter(-1);
+    cs_os::FailHeapAfter(-1);
     EXPECT_EQ("A0", handle.State());
     ASSERT_EQ(0, handle.Lock(&data));
     for (int i = 0; i < 16; ++i)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cs_osversion_cache.h"
-#include "platform.h"
+#include "os_services.h"
 #include "qzw9svb/cs_osversion.h"
 
 namespace {
@@ -30,12 +30,12 @@ protected:
         g_querySucceeds = true;
         g_platformId = 2;
         cs_osversion::ForgetCachedVersion();
-        cs_platform::ReplacePlatformIdQuery(FakePlatformIdQuery);
+        cs_os::ReplacePlatformIdQuery(FakePlatformIdQuery);
     }
 
     void TearDown() override
     {
-        cs_platform::ReplacePlatformIdQuery(nullptr);
+        cs_os::ReplacePlatformIdQuery(nullptr);
         cs_osversion::ForgetCachedVersion();
     }
 };
@@ -88,7 +88,7 @@ TEST_F(OSVersion, UnknownPlatformLeavesTheCacheEmpty)
 
 TEST_F(OSVersion, RealPlatformIsNT)
 {
-    cs_platform::ReplacePlatformIdQuery(nullptr);
+    cs_os::ReplacePlatformIdQuery(nullptr);
     EXPECT_EQ(CSOSWin32NT, CSGetOSVersion());
     EXPECT_EQ(0, g_queries);
 }

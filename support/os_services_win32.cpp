@@ -1,9 +1,9 @@
-// Win32 platform services of the support library: the process heap, the pointer probes,
+// Win32 operating-system services of the support library: the process heap, the pointer probes,
 // GlobalMemoryStatus, wvsprintfA, GetVersionExA and a thread-local storage slot.
-#include "platform.h"
-#include "platform_seams.h"
+#include "os_services.h"
+#include "os_service_seams.h"
 
-namespace cs_platform {
+namespace cs_os {
 namespace {
 
 // A native TLS slot rather than thread_local, whose emulation would bring the runtime's thread
@@ -119,4 +119,4 @@ void SetThreadTokenResume(char* resume)
         ::TlsSetValue(slot, resume);
 }
 
-} // namespace cs_platform
+} // namespace cs_os

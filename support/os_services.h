@@ -1,4 +1,4 @@
-// The few platform services the support library stands on: the heap, pointer probes, free
+// The few operating-system services the support library stands on: the heap, pointer probes, free
 // address space, the wvsprintfA formatter, the platform identifier and one per-thread pointer.
 // Win32 and portable builds each provide one implementation file; everything else in support/
 // is shared.
@@ -7,7 +7,7 @@
 #include <stddef.h>
 #include "qzw9svb/cs_platform.h"
 
-namespace cs_platform {
+namespace cs_os {
 
 // The heap behind movable memory handles (the process heap on Windows).
 void* HeapAllocate(size_t size);
@@ -41,4 +41,4 @@ void FailHeapAfter(long successfulRequests);
 void FailOneHeapRequestAfter(long successfulRequests);
 void ReplacePlatformIdQuery(bool (*query)(DWORD* platformId));
 
-} // namespace cs_platform
+} // namespace cs_os

@@ -1,7 +1,7 @@
-// Test seams of the platform layer: refusing heap requests and replacing the version query.
-#include "platform_seams.h"
+// Test seams of the operating-system services: refusing heap requests and replacing the version query.
+#include "os_service_seams.h"
 
-namespace cs_platform {
+namespace cs_os {
 namespace {
 long g_heapRequestsLeft = -1;
 bool g_refuseOnlyOne = false;
@@ -43,4 +43,4 @@ bool QueryPlatformId(DWORD* platformId)
     return g_platformIdQuery ? g_platformIdQuery(platformId) : QueryPlatformIdDirect(platformId);
 }
 
-} // namespace cs_platform
+} // namespace cs_os

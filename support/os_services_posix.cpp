@@ -1,4 +1,4 @@
-// Portable platform services of the support library: the C heap, probes that read the
+// Portable operating-system services of the support library: the C heap, probes that read the
 // process's own mapping table (no faults, no signal handlers), and the stand-ins for the
 // Windows formatter and version query; the tokeniser's per-thread pointer.
 #include <fcntl.h>
@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include "cs_format.h"
-#include "platform.h"
-#include "platform_seams.h"
+#include "os_services.h"
+#include "os_service_seams.h"
 
-namespace cs_platform {
+namespace cs_os {
 namespace {
 
 // Calls visit(start, end, perms) for each line of /proc/self/maps until it returns false. Only
@@ -161,4 +161,4 @@ void SetThreadTokenResume(char* resume)
     tokenResume = resume;
 }
 
-} // namespace cs_platform
+} // namespace cs_os
