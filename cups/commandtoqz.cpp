@@ -14,99 +14,37 @@
 
 #include <string>
 
-#include "maintenance/command_file.h"
-#include "maintenance/maintenance.h"
+#include "maintenance/command_run.h"
 
 namespace {
 
 // The level a Clean command uses: the job's option, else the queue's PPD default, else 1.
-struct CleaningLevel {
-    int level = 1;
-    std::string problem; // set when the level asked for is not one of the levels
-};
-
 CleaningLevel ChosenLevel(const char* jobOptions, ppd_file_t* ppd)
 {
-    CleaningLevel chosen;
     cups_option_t* options = nullptr;
     const int count = cupsParseOptions(jobOptions, 0, &options);
     const char* asked = cupsGetOption(kCleaningLevelOption, count, options);
     const ppd_option_t* option = ppdFindOption(ppd, kCleaningLevelOption);
-    const char* text = asked ? asked : option ? option->defchoice : "1";
-    if (!ParseCleaningLevel(text, &chosen.level))
-        chosen.problem = std::string(kCleaningLevelOption) + " must be 1, 2 or 3";
+    const CleaningLevel chosen = CleaningLevelFrom(asked ? asked : option ? option->defchoice : nullptr);
     cupsFreeOptions(count, options);
     return chosen;
 }
 
-Stream StreamFor(const ModelMaintenance& model, const Request& request, const CleaningLevel& level)
-{
-    switch (request.command) {
-    case Command::Clean: return model.Clean(level.level);
-    case Command::PrintSelfTestPage: return model.SelfTest();
-    case Command::PrintAlignmentPage: return model.AlignmentPage();
-    case Command::SetAlignment: return model.SetAlignment(request.patterns);
-    }
-    return {};
-}
-
-// One command line: its whole stream goes out, or nothing does. False when the device stopped
-// taking bytes.
-bool Carry(const ModelMaintenance& model, const std::string& realname, const std::string& line, unsigned number,
-           const CleaningLevel& level)
-{
-    Request request;
-    std::string problem;
-    if (!ParseCommandLine(line, &request, &problem)) {
-        fprintf(stderr, "ERROR: Line %u: %s\n", number, problem.c_str());
-        return true;
-    }
-    const char* word = CommandWord(request.command);
-    if (!model.Offers(request.command)) {
-        fprintf(stderr, "ERROR: Line %u: %s offers no %s\n", number, realname.c_str(), word);
-        return true;
-    }
-    if (request.command == Command::Clean && !level.problem.empty()) {
-        fprintf(stderr, "ERROR: Line %u: %s\n", number, level.problem.c_str());
-        return true;
-    }
-    const Stream stream = StreamFor(model, request, level);
-    if (fwrite(stream.data(), 1, stream.size(), stdout) != stream.size() || fflush(stdout) != 0) {
-        fprintf(stderr, "ERROR: The printer stopped taking the %s stream\n", word);
-        return false;
-    }
-    fprintf(stderr, "INFO: %s sent (%zu bytes)\n", word, stream.size());
-    return true;
-}
-
-int ReadCommands(FILE* in, const ModelMaintenance& model, const std::string& realname, const CleaningLevel& level)
-{
-    std::string line;
-    bool tooLong = false;
-    if (!ReadCommandLine(in, &line, &tooLong)) {
-        fputs("ERROR: The command file is empty\n", stderr);
-        return 0;
-    }
-    if (tooLong || !IsCommandFileHeader(line)) {
-        fputs("ERROR: Not a command file: its first line is not #CUPS-COMMAND\n", stderr);
-        return 0;
-    }
-    unsigned number = 1, commands = 0;
-    while (ReadCommandLine(in, &line, &tooLong)) {
-        ++number;
-        if (tooLong) {
-            ++commands;
-            fprintf(stderr, "ERROR: Line %u is longer than %zu characters\n", number, kLongestLine);
-        } else if (!IsCommentOrBlank(line)) {
-            ++commands;
-            if (!Carry(model, realname, line, number, level))
-                return 1;
+// Streams to the device on standard output, each flushed whole; problems to the job's log.
+class FilterOutput final : public CommandOutput {
+public:
+    bool Send(const char* command, const Stream& stream) override
+    {
+        if (fwrite(stream.data(), 1, stream.size(), stdout) != stream.size() || fflush(stdout) != 0) {
+            fprintf(stderr, "ERROR: The printer stopped taking the %s stream\n", command);
+            return false;
         }
+        fprintf(stderr, "INFO: %s sent (%zu bytes)\n", command, stream.size());
+        return true;
     }
-    if (commands == 0)
-        fputs("ERROR: The command file holds no commands\n", stderr);
-    return 0;
-}
+
+    void Refused(const std::string& problem) override { fprintf(stderr, "ERROR: %s\n", problem.c_str()); }
+};
 
 } // namespace
 
@@ -136,7 +74,8 @@ int main(int argc, char** argv)
     }
     const CleaningLevel level = ChosenLevel(argv[5], ppd);
     ppdClose(ppd);
-    const int status = ReadCommands(in, model, realname, level);
+    FilterOutput out;
+    const int status = RunCommandFile(in, model, realname, level, out) ? 0 : 1;
     if (in != stdin)
         fclose(in);
     return status;

@@ -1,5 +1,6 @@
-// The PPD of one printer model: names from the capability store, the command filter, the
-// maintenance commands the model offers and, where its cleaning has levels, the level option.
+// The PPD of one printer model: names from the capability store, the raster and the command
+// filter, the printer's papers and colour modes, the maintenance commands the model offers and,
+// where its cleaning has levels, the level option.
 #pragma once
 #include <string>
 
@@ -9,6 +10,7 @@ struct PpdModel {
     std::string realname;  // the store's key; the PPD's model name, which the filter reads back
     std::string modelName; // the short name of the realname
     std::string filter;    // the command filter: a name in CUPS's filter folder or an absolute path
+    std::string rasterFilter; // the raster filter, the same way
 };
 
 // The PPD's text.

@@ -2,6 +2,7 @@
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 #include <vector>
 
@@ -27,4 +28,14 @@ public:
 
 private:
     std::vector<uint8_t> bytes_;
+};
+
+// Writes to an open C stream (a filter's standard output).
+class FileSink final : public ByteSink {
+public:
+    explicit FileSink(FILE* file) : file_(file) {}
+    bool Put(const uint8_t* bytes, size_t count) override { return fwrite(bytes, 1, count, file_) == count; }
+
+private:
+    FILE* file_;
 };

@@ -14,10 +14,14 @@
 
 struct DocumentPage {
     const PaperSize* paper; // the page's paper, from paper_sizes.h
-    unsigned width;         // pixels in each row as given, at 600 dpi: the whole sheet's width
+    unsigned width;         // pixels in each row as given, at 600 dpi
     unsigned height;        // rows of the page, at 600 dpi
     PixelFormat format;     // sRGB or grey, 8 bits
     ColourMode mode;        // colour, or black ink only
+    // Where the rows given begin on the sheet, in 600-dpi dots from its top left corner: 0 for a
+    // raster of the whole sheet, the margins for one of its printable area only.
+    unsigned originX;
+    unsigned originY;
 };
 
 class DocumentWriter {

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 cmake --preset fuzz >/dev/null && cmake --build --preset fuzz || exit 1
 failed=()
-for name in strings memmodel cisstringlist; do
+for name in strings memmodel cisstringlist stream_reader; do
   saved=tests/fuzz/corpus/$name
   work=build/fuzz/corpus/$name
   mkdir -p "$saved" "$work" build/fuzz/findings

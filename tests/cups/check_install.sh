@@ -2,7 +2,7 @@
 # The installed driver as a Linux user meets it: cmake --install into a staging root, the PPDs
 # checked by cupstestppd against that root, then a private cupsd whose program and data folders
 # are the system's with the installed files added, where the README's commands must clean the
-# printer and print its self-test page with the library's streams.
+# printer and print its self-test page with the library's streams, and print a PDF.
 #
 #   check_install.sh BUILD WORK LISTENER KEPT-STREAMS
 set -euo pipefail
@@ -35,7 +35,10 @@ link_missing "$datadir/model" "$work/datadir/model"
 link_missing "$datadir" "$work/datadir"
 chmod -R go-w "$work"
 
-export QZ_CUPS_SERVER_BIN=$work/serverbin QZ_CUPS_DATA_DIR=$work/datadir KEPT=$kept HERE=$here
+printf '%%!PS\n/Helvetica findfont 24 scalefont setfont 72 700 moveto (Printed from Linux) show showpage\n' > "$work/page.ps"
+gs -q -dNOPAUSE -dBATCH -sDEVICE=pdfwrite -sOutputFile="$work/page.pdf" "$work/page.ps"
+
+export QZ_CUPS_SERVER_BIN=$work/serverbin QZ_CUPS_DATA_DIR=$work/datadir KEPT=$kept HERE=$here PDF=$work/page.pdf
 bash "$here/with_cupsd.sh" "$work/cupsd" "$listener" bash -euo pipefail -c '
   lpadmin -p Kestrel -E -v "$QZ_DEVICE_URI" -m qzw9svb/kestrel-410.ppd 2>/dev/null
   n=0
@@ -45,4 +48,11 @@ bash "$here/with_cupsd.sh" "$work/cupsd" "$listener" bash -euo pipefail -c '
     cmp "$received" "$KEPT/${request#*:}.prn"
     echo "${request%%:*}: the device received the library'"'"'s ${request#*:} stream ($(stat -c %s "$received") bytes)"
     n=$((n + 1))
-  done'
+  done
+  lp -d Kestrel "$PDF" >/dev/null
+  for _ in $(seq 600); do [ -z "$(lpstat -o Kestrel)" ] && break; sleep 0.05; done
+  received=$QZ_DEVICE_DIR/connection-$(printf %04d $n).prn
+  # The document job: the lead-in, a raster page in the printer'"'"'s language, the end of the job.
+  [ "$(head -c 600 "$received" | tr -d "\\000" | wc -c)" -eq 0 ] && grep -aq $'"'"'\x1b\*r1A'"'"' "$received" &&
+    [ "$(tail -c 9 "$received")" = "@PJL EOJ" ] || { echo "the PDF did not print as a raster job" >&2; exit 1; }
+  echo "lp page.pdf: the device received a raster job ($(stat -c %s "$received") bytes)"'

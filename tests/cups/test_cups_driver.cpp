@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "common/dll_streams.h"
+#include "cups_test_support.h"
 #include "file_bytes.h"
 
 namespace fs = std::filesystem;
@@ -98,27 +99,6 @@ const std::map<std::string, std::string> kDeclared = {
 
 const fs::path kWork = QZ_CUPS_WORK_DIR;
 
-std::string Env(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-// Runs a shell command; its standard output, and its exit status in status.
-std::string Shell(const std::string& command, int* status = nullptr)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t got;
-    while (pipe && (got = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        output.append(buffer, got);
-    int result = pipe ? pclose(pipe) : -1;
-    if (status)
-        *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-    return output;
-}
-
 std::string Quote(const std::string& text)
 {
     return "'" + text + "'";
@@ -136,8 +116,9 @@ std::string QueueName(const std::string& model, const char* level)
 void WritePpds(const fs::path& bin, const fs::path& folder, std::map<std::string, fs::path>* ppds)
 {
     int status = 0;
+    const fs::path rasterFilter = fs::path(QZ_SHIPPED_BIN) / "rastertoqz";
     std::istringstream names(Shell(Quote((bin / "qzppd").string()) + " " + Quote((bin / "commandtoqz").string()) + " " +
-                                 Quote(folder.string()), &status));
+                                 Quote(folder.string()) + " " + Quote(rasterFilter.string()), &status));
     ASSERT_EQ(status, 0);
     for (std::string name; std::getline(names, name);) {
         std::ifstream ppd(folder / name);
@@ -194,23 +175,6 @@ int PrintAndWait(const std::string& queue, const char* options, const fs::path& 
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return job;
-}
-
-// Connections the device has had since the last call, their bytes joined.
-FileBytes NewDeviceBytes()
-{
-    static size_t seen = 0;
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(Env("QZ_DEVICE_DIR")))
-        if (entry.path().filename().string().rfind("connection-", 0) == 0)
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    FileBytes bytes;
-    for (; seen < files.size(); ++seen) {
-        FileBytes one = qz_tools::ReadFileBytes(files[seen]);
-        bytes.insert(bytes.end(), one.begin(), one.end());
-    }
-    return bytes;
 }
 
 // The scheduler's error-level log lines of one job: the filter's ERROR lines.

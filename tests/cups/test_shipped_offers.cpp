@@ -9,7 +9,7 @@ namespace {
 
 std::string DeclaredCommands(const ServiceType& type)
 {
-    const std::string ppd = PpdText({"QZ Test", "Test", "commandtoqz"}, ModelMaintenance(type));
+    const std::string ppd = PpdText({"QZ Test", "Test", "commandtoqz", "rastertoqz"}, ModelMaintenance(type));
     const std::string key = "*cupsCommands: ";
     const size_t at = ppd.find(key);
     return at == std::string::npos ? "" : ppd.substr(at + key.size(), ppd.find('\n', at) - at - key.size());

@@ -21,6 +21,7 @@ lifetime=900 # seconds; the test's own timeout is shorter
 rm -rf "$folder"
 mkdir -p "$folder"/{spool,tmp,cache,state,log,device}
 chmod 755 "$folder"
+chmod 1777 "$folder/tmp" # the document filters (pdftopdf, gstoraster) run as lp and write there
 cat > "$folder/cups-files.conf" <<CONF
 ServerRoot $folder
 RequestRoot $folder/spool

@@ -19,6 +19,8 @@
 #include "budget_fit.h"
 #include "method2_rows.h"
 #include "pjl_job.h"
+#include "printer/page_setup.h"
+#include "printer/paper_sizes.h"
 #include "printer/pjl.h"
 #include "printer/raster_writer.h"
 
@@ -65,22 +67,6 @@ std::vector<std::vector<RowPlanes>> DrawPage()
     return page;
 }
 
-void WritePageSetup(PclWriter& writer)
-{
-    const std::uint8_t configuration[] = {0x08, 0x09, 0x00, 0x00, 0x07, 0x00, 0x01};
-    const std::uint8_t mode[] = {0x07, 0x08, 0x00, 0x00, 0x02};
-    writer.Command("&l", 1, 'H');
-    writer.DataCommand("*o", configuration, sizeof(configuration));
-    writer.Command("&l", 2, 'A');
-    writer.Command("&l", -2, 'H');
-    writer.Command("&l", 0, 'M');
-    writer.DataCommand("*o", mode, sizeof(mode));
-    writer.Command("*o", 0, 'M');
-    writer.Command("&u", 300, 'D');
-    writer.Command("*p", 0, 'X');
-    writer.Command("*p", 0, 'Y');
-}
-
 void WriteRaster(PclWriter& out, const std::vector<std::vector<RowPlanes>>& page)
 {
     RasterWriter raster(out, kPrinterRaster);
@@ -114,7 +100,7 @@ Bytes BuildBandPageJob()
     writer.Reset();
     writer.UniversalExit();
     WritePjlLine(writer, (std::string("ENTER LANGUAGE=") + kLanguagePcl3Gui).c_str());
-    WritePageSetup(writer);
+    WritePageSetup(writer, PaperNamed("Letter")->code);
     WriteRaster(writer, page);
     writer.Text("\f");
     writer.Reset();
