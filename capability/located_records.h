@@ -2,7 +2,7 @@
 // so what a lookup found (or did not find) stays true for as long as its module is the one
 // resources are read from.
 #pragma once
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 #include "resources/resource_ids.h"
 
 struct StoreRecord {

@@ -3,7 +3,7 @@
 #pragma once
 #include <stdint.h>
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 #include "resources/resource_ids.h"
 
 class CISStringList;

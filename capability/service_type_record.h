@@ -1,6 +1,6 @@
 // The layout of the service-type record (record 23 of a model): twenty little-endian 32-bit words.
 #pragma once
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 constexpr ULONG kServiceTypeRecordSize = 80;
 constexpr ULONG kAlignmentTypeOffset = 56;

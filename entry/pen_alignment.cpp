@@ -34,11 +34,14 @@ bool CPenAlignment::Send(size_t step)
     return SendStep(steps.steps[step], queue, &values);
 }
 
+bool CPenAlignment::StartAndPrintPage(USHORT startDialog)
+{
+    return ShowDialog(parentWindow, startDialog, &choices) == IDC_ALIGN && Send(kAlignmentPageStep);
+}
+
 int CPenAlignment::AlignWithPatternPages()
 {
-    if (ShowDialog(parentWindow, IDD_ALIGN_START, &choices) != IDC_ALIGN)
-        return 0;
-    if (!Send(kAlignmentPageStep))
+    if (!StartAndPrintPage(IDD_ALIGN_START))
         return 0;
     if (ShowDialog(parentWindow, IDD_ALIGN_GROUPS, &choices) != IDC_CONTINUE)
         return 0;
@@ -50,9 +53,7 @@ int CPenAlignment::AlignWithPatternPages()
 
 int CPenAlignment::AlignAutomatically()
 {
-    if (ShowDialog(parentWindow, IDD_ALIGN_START_AUTO, &choices) != IDC_ALIGN)
-        return 0;
-    if (!Send(kAlignmentPageStep))
+    if (!StartAndPrintPage(IDD_ALIGN_START_AUTO))
         return 0;
     ShowDialog(parentWindow, IDD_ALIGN_RESULT_AUTO, &choices);
     return 1;

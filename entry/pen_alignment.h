@@ -20,6 +20,8 @@ public:
 private:
     // Sends a step of the model's alignment workflow; false when a required document failed.
     bool Send(size_t step);
+    // The start page, then, when the user goes on, the alignment page; false when either stopped.
+    bool StartAndPrintPage(USHORT startDialog);
 
     AlignmentChoices choices;
     char queueName[kTextFieldSize];

@@ -11,7 +11,7 @@
 // back to MSVC callers, and CSMemObject's virtual slots serve both compilers (cs_memobject.h).
 #pragma once
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 #include "qzw9svb/cs_status.h"
 #include "qzw9svb/cs_string.h"
 #include "qzw9svb/cs_memutil.h"

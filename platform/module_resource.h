@@ -4,7 +4,7 @@
 #pragma once
 #include <stdint.h>
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 // Resource ids are 16 bits.
 constexpr unsigned int kLargestResourceId = 0xFFFF;

@@ -3,7 +3,7 @@
 // averages of groups A and C and of groups B and D. The choice dialog and the drivers that take
 // pattern numbers (CUPS, the printer application) share it, so all give the printer the same values.
 #pragma once
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 constexpr LONG kNarrowGroupStep = 1; // groups A and C
 constexpr LONG kWideGroupStep = 4;   // groups B, D and E

@@ -5,7 +5,7 @@
 #pragma once
 #include <stddef.h>
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 constexpr unsigned char kPmlSetCommand = 0x04;
 constexpr unsigned char kPmlObjectItem = 0x00;

@@ -3,7 +3,7 @@
 #pragma once
 #include <stddef.h>
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 // The cleaning: its strength. The dialogs' levels 1, 2 and 3 send 300, 100 and 200.
 constexpr unsigned char kCleaningObject[] = {0x01, 0x04, 0x01, 0x05, 0x01, 0x01};

@@ -1,7 +1,7 @@
 // The workflow each maintenance service runs for a printer model, as the type values of the
 // model's service-type record name them. What each workflow sends is in workflow_documents.h.
 #pragma once
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 // Alignment: a page of patterns and the user's choices (three model families share it), or the
 // printer aligning by itself after a cartridge change. Other values offer no alignment.

@@ -5,7 +5,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 class CSMemObject;
 

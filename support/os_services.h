@@ -5,7 +5,7 @@
 #pragma once
 #include <stdarg.h>
 #include <stddef.h>
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 
 namespace cs_os {
 

@@ -2,7 +2,7 @@
 // Entries are appended at the end; only the last can be replaced or removed singly. Walking
 // the list in order (Find(1), Find(2), ...) costs one step per entry.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 #include "cs_memblock.h"
 
 QZ_ENUM(CISStrErr) {

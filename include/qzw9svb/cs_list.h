@@ -11,7 +11,7 @@
 //     ordinal 0, and one at or past the count leaves the iterator on no node, ordinal -1.
 // An iterator whose node another iterator deleted must not be used again.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 #include "cs_status.h"
 
 #ifdef __cplusplus // the list and blocks are C++ classes

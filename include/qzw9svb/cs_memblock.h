@@ -2,7 +2,7 @@
 // account for their bytes against an optional limit.
 #pragma once
 #include <stddef.h>
-#include "cs_platform.h"
+#include "cs_abi.h"
 #include "cs_status.h"
 #include "cs_memobject.h"
 #include "cs_list.h"

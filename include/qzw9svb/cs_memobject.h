@@ -13,7 +13,7 @@
 // deletes them; placing a handle in storage of one's own takes ::new.
 #pragma once
 #include <stddef.h>
-#include "cs_platform.h"
+#include "cs_abi.h"
 #include "cs_status.h"
 
 QZ_ENUM(CSMemOSAlign) {

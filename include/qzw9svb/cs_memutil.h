@@ -1,7 +1,7 @@
 // Memory and system utilities: heap state, free memory, byte-block operations, pointer probes.
 // The copy functions take the source first and the destination second.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,6 +1,6 @@
 // Which family of the Windows platform the library runs on.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 
 QZ_ENUM(CSOSVersion) {
     CSOSUnknown = 0,

@@ -1,6 +1,6 @@
 // Status codes of the support library: 0 is success, each layer has its own negative family.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 
 QZ_ENUM(CSMemStatus) {
     CSMemErrInvalid = -2900,      // null handle, wrong signature or inconsistent state word

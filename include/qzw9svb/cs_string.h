@@ -1,7 +1,7 @@
 // String and character functions: one-byte characters, ASCII case rules, no locale.
 // Every function here is exported twice, under its CS name and its CSi name, as one entry point.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 
 // The library's internal character type; a string of iChar has the layout of a char string.
 typedef char iChar;

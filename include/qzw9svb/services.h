@@ -1,7 +1,7 @@
 // The printer services: each takes the name of a print queue and, where it shows dialogs,
 // the window that is to own them. All use the platform's API convention (QZ_CALL).
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 
 #ifdef _WIN32
 #ifdef __cplusplus

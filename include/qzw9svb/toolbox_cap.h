@@ -1,7 +1,7 @@
 // The capability store: per-model names and numbered data records carried in the library's
 // resources, reached through the CToolboxCap singleton and the exported queries below.
 #pragma once
-#include "cs_platform.h"
+#include "cs_abi.h"
 #include "cis_string_list.h"
 
 // Record numbers of a model's data records (type-555 resource id = model base id + number).

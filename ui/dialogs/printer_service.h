@@ -2,7 +2,7 @@
 // services it starts run their own dialogs, owned by the menu.
 #pragma once
 #include "platform/text_field.h"
-#include "qzw9svb/cs_platform.h"
+#include "qzw9svb/cs_abi.h"
 #include "ui/dialog_procedures.h"
 #include "ui/service_dialog.h"
 
