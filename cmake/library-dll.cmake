@@ -17,9 +17,9 @@ function(qz_add_library_dll target script output_dir)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()
-  # The resource script pulls in every data file below resources/ and the dialog templates beside
-  # their handlers; a change to any rebuilds it.
+  # The resource script pulls in every data file below resources/, the dialog templates beside
+  # their handlers and the configured version numbers; a change to any rebuilds it.
   file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*
        ${PROJECT_SOURCE_DIR}/ui/dialogs/*.rc2 ${PROJECT_SOURCE_DIR}/ui/dialogs/*.rh)
-  set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${resource_files}")
+  set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${resource_files};${CMAKE_BINARY_DIR}/entry/qz_version.h")
 endfunction()
