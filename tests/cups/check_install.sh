@@ -15,7 +15,7 @@ fi
 serverbin=$(cups-config --serverbin) datadir=$(cups-config --datadir)
 rm -rf "$work"
 mkdir -p "$work"
-DESTDIR=$work/stage cmake --install "$build" >/dev/null
+DESTDIR=$work/stage cmake --install "$build" --component cups-driver >/dev/null
 shopt -s nullglob
 ppds=("$work/stage$datadir"/model/qzw9svb/*.ppd)
 [ ${#ppds[@]} -gt 0 ] || { echo "no PPD installed under $datadir/model/qzw9svb" >&2; exit 1; }

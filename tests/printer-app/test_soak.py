@@ -1,9 +1,11 @@
-"""A soak of the application: 200 maintenance jobs, page posts and command files mixed, from
+"""A soak of the application: 200 jobs, page posts, command files and documents mixed, from
 several clients at once. Every job's stream must reach the device whole and in job order, and
 the application's resident memory must not grow between the first 50 jobs and all 200.
 
-Environment: with_printer_app.sh's, QZ_DLL_STREAMS_DIR and QZ_WORK; runs on the shipped program."""
+Environment: with_printer_app.sh's, QZ_DLL_STREAMS_DIR, QZ_MAKE_PAGE, QZ_RASTERTOQZ and QZ_WORK;
+runs on the shipped program."""
 import os
+import subprocess
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
@@ -16,14 +18,23 @@ JOBS, FIRST, CLIENTS = 200, 50, 4
 # Resident memory may move by allocator noise and PAPPL's bounded job history, not by the jobs.
 GROWTH_ALLOWED_KIB = 2048
 # Each kind of request: how it is sent, and the stream it must send.
+# A document's stream is what the CUPS raster filter writes for the same page.
 KINDS = [('page', {'action': 'Clean', 'level': '1'}, 'kestrel-clean'),
          ('page', {'action': 'PrintSelfTestPage'}, 'kestrel-self-test'),
          ('command', 'Clean all', 'kestrel-clean'),
+         ('document', 'page.pwg', 'document'),
          ('command', 'PrintSelfTestPage', 'kestrel-self-test')]
+
+
+def document_stream():
+    subprocess.run([os.environ['QZ_MAKE_PAGE'], str(WORK)], check=True)
+    return subprocess.run([os.environ['QZ_RASTERTOQZ'], '1', 'user', 'page', '1', '', str(WORK / 'page.ras')],
+                          capture_output=True, check=True).stdout
 
 
 class Soak(unittest.TestCase):
     def setUp(self):
+        self.streams = {'document': document_stream()}
         self.app = App()
         self.app.add_printer(PRINTER, 'kestrel-410')
         self.page = PageClient(self.app.page_url(PRINTER))
@@ -35,6 +46,8 @@ class Soak(unittest.TestCase):
         if how == 'page':
             state, job = outcome(self.page.post(dict(what, session=self.page.token())))
             self.assertEqual(state, 'sent', job)
+        elif how == 'document':
+            job = self.app.submit(PRINTER, WORK / what)
         else:
             path = WORK / f'soak-{number}.txt'
             path.write_text(f'#CUPS-COMMAND\n{what}\n')
@@ -56,7 +69,7 @@ class Soak(unittest.TestCase):
         after_first = self.app.resident_kib()
         sent += self.run_jobs(range(FIRST, JOBS))
         after_all = self.app.resident_kib()
-        expected = b''.join(kept_stream(stream) for _, stream in sorted(sent))
+        expected = b''.join(self.streams.get(stream) or kept_stream(stream) for _, stream in sorted(sent))
         received = self.app.new_device_bytes()
         self.assertEqual(len(sent), JOBS)
         self.assertEqual(len(received), len(expected))
