@@ -116,7 +116,7 @@ void AlignmentChoice(const Page& page, bool pagePrinted)
     papplClientHTMLStartForm(client, papplClientGetURI(client), false);
     page.Puts((std::string("<input type=\"hidden\" name=\"action\" value=\"") + CommandWord(Command::SetAlignment) +
                "\"><div class=\"qz-groups\">").c_str());
-    const int middle = (kPatternsPerGroup + 1) / 2;
+    // As in the choice dialog, no pattern is chosen at first and every set must be chosen.
     for (const char* group = kAlignmentGroups; *group; ++group) {
         const std::string letter(1, *group);
         std::string html = "<fieldset class=\"qz-group\"><legend>" + letter + "</legend>";
@@ -124,7 +124,7 @@ void AlignmentChoice(const Page& page, bool pagePrinted)
             const std::string choice = letter + std::to_string(pattern);
             html += "<label>" + PatternDrawing(*group) + choice + "<input type=\"radio\" id=\"qz-" + choice +
                     "\" name=\"" + letter + "\" value=\"" + std::to_string(pattern) + "\"" +
-                    (pattern == middle ? " checked" : "") + "></label>";
+                    (pattern == 1 ? " required" : "") + "></label>";
         }
         page.Puts((html + "</fieldset>\n").c_str());
     }
