@@ -13,48 +13,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
-#include <vector>
-
-#include "printer/document_writer.h"
-#include "raster_page.h"
-
-namespace {
-
-// Reads every page into the writer; false when the device stopped taking bytes.
-bool PrintPages(cups_raster_t* raster, DocumentWriter& writer)
-{
-    cups_page_header2_t header;
-    std::vector<unsigned char> row;
-    unsigned number = 0;
-    while (cupsRasterReadHeader2(raster, &header)) {
-        ++number;
-        DocumentPage page;
-        const std::string problem = PageOfHeader(header, &page);
-        if (!problem.empty()) {
-            fprintf(stderr, "ERROR: Page %u cannot be printed: %s\n", number, problem.c_str());
-            return true; // the rest of the raster cannot be trusted to follow on
-        }
-        if (!writer.StartPage(page))
-            return false;
-        row.resize(header.cupsBytesPerLine);
-        for (unsigned y = 0; y < header.cupsHeight; ++y) {
-            if (cupsRasterReadPixels(raster, row.data(), header.cupsBytesPerLine) != header.cupsBytesPerLine) {
-                fprintf(stderr, "ERROR: Page %u is cut short after %u of its %u rows\n", number, y, header.cupsHeight);
-                return writer.EndPage();
-            }
-            if (!writer.PutRow(row.data()))
-                return false;
-        }
-        if (!writer.EndPage())
-            return false;
-        fprintf(stderr, "PAGE: %u 1\n", number);
-    }
-    if (number == 0)
-        fputs("ERROR: The raster holds no pages\n", stderr);
-    return true;
-}
-
-} // namespace
+#include "printer/raster_pages.h"
 
 int main(int argc, char** argv)
 {
@@ -76,8 +35,11 @@ int main(int argc, char** argv)
     bool taking = true;
     {
         DocumentWriter writer(out);
-        taking = PrintPages(raster, writer);
-        taking = writer.EndJob() && taking;
+        const RasterPagesPrinted printed =
+            PrintRasterPages(raster, writer, [](unsigned page) { fprintf(stderr, "PAGE: %u 1\n", page); });
+        if (!printed.problem.empty())
+            fprintf(stderr, "ERROR: %s\n", printed.problem.c_str());
+        taking = writer.EndJob() && !printed.deviceStopped;
     }
     cupsRasterClose(raster);
     if (input != 0)

@@ -1,16 +1,15 @@
 // Pages through the document writer: each job writes one printer stream straight to the device,
 // row by row, as PAPPL or the PDF converter hands the rows over.
-#include <stdio.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cups/raster.h>
+#include <stdio.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
 
 #include "document_printing.h"
-#include "printer/document_writer.h"
+#include "printer/raster_pages.h"
 
 namespace {
 
@@ -38,28 +37,48 @@ DocumentJob* JobOf(pappl_job_t* job)
     return static_cast<DocumentJob*>(papplJobGetData(job));
 }
 
-constexpr int kHundredthsMmPerInch = 2540;
-constexpr int kPointsPerInch = 72;
-
-// The page as a raster header describes it, on the paper whose size it carries.
-DocumentPage PageOf(const cups_page_header2_t& header, bool blackOnly)
-{
-    const int width = static_cast<int>(header.PageSize[0]) * kHundredthsMmPerInch / kPointsPerInch;
-    const int length = static_cast<int>(header.PageSize[1]) * kHundredthsMmPerInch / kPointsPerInch;
-    return {PaperOfDimensions(width, length), header.cupsWidth, header.cupsHeight,
-            header.cupsColorSpace == CUPS_CSPACE_SW ? PixelFormat::Grey8 : PixelFormat::Srgb8,
-            blackOnly ? ColourMode::Greyscale : ColourMode::Colour, 0, 0}; // rasters of the whole sheet
-}
-
 // Ghostscript's cups device writes CUPS raster at the printer's resolution; sRGB for colour,
 // grey for monochrome jobs.
 constexpr char kGhostscript[] = "/usr/bin/gs";
 
-std::string ConverterCommand(pappl_job_t* job, bool grey)
+// The converter writing the job's PDF as CUPS raster to the pipe it returns (read end), started
+// without a shell, so that no character of the file's name means anything but itself; 0 when it
+// could not be started.
+int StartConverter(pappl_job_t* job, bool grey, pid_t* converter)
 {
-    return std::string(kGhostscript) + " -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=cups -r600 -dcupsBitsPerColor=8" +
-           (grey ? " -dcupsColorSpace=18" : " -dcupsColorSpace=19") + " -sOutputFile=- '" + papplJobGetFilename(job) +
-           "'";
+    const std::string output = "-sOutputFile=-", space = grey ? "-dcupsColorSpace=18" : "-dcupsColorSpace=19";
+    const char* arguments[] = {kGhostscript, "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=cups", "-r600",
+                               "-dcupsBitsPerColor=8", space.c_str(), output.c_str(), papplJobGetFilename(job), nullptr};
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return 0;
+    *converter = fork();
+    if (*converter == 0) {
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        execv(kGhostscript, const_cast<char* const*>(arguments));
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    if (*converter < 0) {
+        close(pipeEnds[0]);
+        return 0;
+    }
+    return pipeEnds[0];
+}
+
+// The page as a raster header describes it; a monochrome job prints with black ink alone
+// whatever raster it is given. Empty when the page cannot be printed, the reason in the job's
+// message.
+bool PageOf(pappl_job_t* job, const cups_page_header2_t& header, bool monochrome, DocumentPage* page)
+{
+    const std::string problem = PageOfHeader(header, page);
+    if (!problem.empty())
+        papplJobSetMessage(job, "%s", problem.c_str());
+    if (monochrome)
+        page->mode = ColourMode::Greyscale;
+    return problem.empty();
 }
 
 // Each page the converter writes goes through the writer as a raster page would.
@@ -68,30 +87,26 @@ bool PrintPdf(pappl_job_t* job, pappl_device_t* device, void*)
     pappl_pr_options_t* options = papplJobCreatePrintOptions(job, 0, true);
     const bool grey = options->print_color_mode == PAPPL_COLOR_MODE_MONOCHROME;
     papplJobDeletePrintOptions(options);
-    FILE* pages = popen(ConverterCommand(job, grey).c_str(), "r");
+    pid_t converter = -1;
+    const int pages = StartConverter(job, grey, &converter);
     if (!pages) {
         papplJobSetMessage(job, "Unable to start the PDF converter");
         return false;
     }
-    cups_raster_t* raster = cupsRasterOpen(fileno(pages), CUPS_RASTER_READ);
+    cups_raster_t* raster = cupsRasterOpen(pages, CUPS_RASTER_READ);
     DeviceSink sink(device);
     DocumentWriter writer(sink);
-    cups_page_header2_t header;
-    bool ok = true;
-    while (ok && cupsRasterReadHeader2(raster, &header)) {
-        const DocumentPage page = PageOf(header, grey);
-        std::unique_ptr<uint8_t[]> row(new uint8_t[header.cupsBytesPerLine]);
-        ok = page.paper && writer.StartPage(page);
-        for (unsigned y = 0; ok && y < header.cupsHeight; ++y)
-            ok = cupsRasterReadPixels(raster, row.get(), header.cupsBytesPerLine) == header.cupsBytesPerLine &&
-                 writer.PutRow(row.get());
-        ok = ok && writer.EndPage();
-        papplJobSetImpressionsCompleted(job, 1);
-    }
-    ok = writer.EndJob() && ok && writer.Pages() > 0;
+    const RasterPagesPrinted printed =
+        PrintRasterPages(raster, writer, [job](unsigned page) { papplJobSetImpressionsCompleted(job, static_cast<int>(page)); });
+    const bool ended = writer.EndJob();
     cupsRasterClose(raster);
-    if (pclose(pages) != 0 || !ok)
-        papplJobSetMessage(job, "The PDF could not be printed");
+    close(pages);
+    int status = 0;
+    waitpid(converter, &status, 0);
+    const bool ok = ended && printed.problem.empty() && !printed.deviceStopped && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!ok)
+        papplJobSetMessage(job, "The PDF could not be printed%s%s", printed.problem.empty() ? "" : ": ",
+                           printed.problem.c_str());
     return ok;
 }
 
@@ -105,10 +120,9 @@ bool StartDocument(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t* device
 
 bool StartDocumentPage(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*, unsigned)
 {
-    const DocumentPage page = PageOf(options->header, options->print_color_mode == PAPPL_COLOR_MODE_MONOCHROME);
-    if (!page.paper)
-        papplJobSetMessage(job, "The printer takes no paper of this page's size");
-    return page.paper && JobOf(job)->writer.StartPage(page);
+    DocumentPage page;
+    return PageOf(job, options->header, options->print_color_mode == PAPPL_COLOR_MODE_MONOCHROME, &page) &&
+           JobOf(job)->writer.StartPage(page);
 }
 
 bool WriteDocumentRow(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*, unsigned, const unsigned char* row)

@@ -12,11 +12,6 @@ bool IsTwoCharacterEscape(uint8_t byte) { return byte >= 0x30 && byte <= 0x7E; }
 bool IsDigit(uint8_t byte) { return byte >= '0' && byte <= '9'; }
 bool IsLetter(uint8_t byte) { return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z'); }
 
-char Upper(char letter)
-{
-    return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-}
-
 } // namespace
 
 PclScanner::Token PclScanner::Fault(const char* problem, size_t at)
@@ -82,7 +77,7 @@ PclScanner::Token PclScanner::ReadParameter()
     if (!IsLetter(data_[position_]))
         return Fault("parameter ends in a byte that is not a letter", position_);
     parameter_.letter = static_cast<char>(data_[position_++]);
-    const char letter = Upper(parameter_.letter);
+    const char letter = parameter_.Letter();
     const bool rasterGroup = group_[0] == '*' && group_[1] == 'b';
     if (letter == 'W' || (rasterGroup && letter == 'V')) {
         if (parameter_.value < 0 || size_ - position_ < static_cast<size_t>(parameter_.value))

@@ -12,6 +12,8 @@ struct PclParameter {
     const uint8_t* data;  // what W, and V in the raster group *b, carry; null otherwise
     size_t dataLength;
     bool EndsCommand() const { return letter >= 'A' && letter <= 'Z'; }
+    // The letter whichever its case: what the parameter is.
+    char Letter() const { return EndsCommand() ? letter : static_cast<char>(letter - 'a' + 'A'); }
 };
 
 class PclScanner {

@@ -15,11 +15,6 @@ bool Is(const char* group, const char* expected)
     return group[0] == expected[0] && group[1] == expected[1];
 }
 
-char Upper(char letter)
-{
-    return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-}
-
 class RasterReader {
 public:
     explicit RasterReader(StreamVisitor& visitor) : visitor_(visitor) {}
@@ -29,7 +24,7 @@ public:
     {
         const char* group = scanner.Group();
         const PclParameter& parameter = scanner.Parameter();
-        const char letter = Upper(parameter.letter);
+        const char letter = parameter.Letter();
         const bool transfer = Is(group, "*b") && (letter == 'V' || letter == 'W');
         if (!transfer)
             visitor_.Parameter(scanner.CommandOffset(), group, parameter);
@@ -129,7 +124,7 @@ private:
             return "raster transfer outside raster graphics";
         if (method_ != kMethod2)
             return "raster transfer before compression method 2 is set";
-        const bool endsGroup = Upper(parameter.letter) == 'W';
+        const bool endsGroup = parameter.Letter() == 'W';
         if (endsGroup != (plane_ + 1 == planes_.size()))
             return "row group " + std::to_string(row_) + ": transfer " + std::to_string(plane_ + 1) + " of " +
                    std::to_string(planes_.size()) + (endsGroup ? " ends the group" : " does not end it");
@@ -194,4 +189,9 @@ StreamFault ReadPrinterStream(const uint8_t* data, size_t size, StreamVisitor& v
         if (!problem.empty())
             return {problem, scanner.Offset()};
     }
+}
+
+std::string ParameterText(const char* group, const PclParameter& parameter)
+{
+    return std::string(group) + (parameter.hasValue ? std::to_string(parameter.value) : "") + parameter.letter;
 }

@@ -46,3 +46,6 @@ struct StreamFault {
 };
 
 StreamFault ReadPrinterStream(const uint8_t* data, size_t size, StreamVisitor& visitor);
+
+// A parameter as written: its group, its value and its letter ("&l-2H").
+std::string ParameterText(const char* group, const PclParameter& parameter);

@@ -11,7 +11,7 @@ class PageDecoder final : public StreamVisitor {
 public:
     void Parameter(std::size_t, const char* group, const PclParameter& parameter) override
     {
-        if (std::string(group) == "&l" && (parameter.letter == 'A' || parameter.letter == 'a'))
+        if (std::string(group) == "&l" && parameter.Letter() == 'A')
             paperCode_ = parameter.value;
     }
 

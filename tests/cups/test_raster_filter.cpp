@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/printed_pages.h"
+#include "common/raster_header.h"
 #include "file_bytes.h"
 
 namespace fs = std::filesystem;
@@ -23,18 +24,7 @@ const fs::path kWork = QZ_FILTER_WORK_DIR;
 // A small sRGB page at 600 dpi on A4, changed as a case needs.
 cups_page_header2_t Header()
 {
-    cups_page_header2_t header = {};
-    header.HWResolution[0] = header.HWResolution[1] = 600;
-    header.PageSize[0] = 595;
-    header.PageSize[1] = 842;
-    header.cupsWidth = 1200;
-    header.cupsHeight = 400;
-    header.cupsBitsPerColor = 8;
-    header.cupsBitsPerPixel = 24;
-    header.cupsBytesPerLine = 3 * 1200;
-    header.cupsColorOrder = CUPS_ORDER_CHUNKED;
-    header.cupsColorSpace = CUPS_CSPACE_SRGB;
-    return header;
+    return SrgbA4PageHeader(1200, 400);
 }
 
 // Writes pages of the headers given, each row a colour ramp; keepBytes cuts the file short.

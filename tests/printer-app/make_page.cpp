@@ -6,14 +6,15 @@
 //   make_page FOLDER      writes FOLDER/page.ras, page.pwg, page.png, page.jpg
 #include <cups/raster.h>
 #include <fcntl.h>
-#include <png.h>
 #include <stdio.h> // before jpeglib.h, which uses FILE
 #include <unistd.h>
 #include <jpeglib.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
+
+#include "common/raster_header.h"
+#include "png_rows.h"
 
 namespace {
 
@@ -44,19 +45,7 @@ bool WriteRaster(const std::string& path, cups_mode_t mode)
 {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     cups_raster_t* raster = cupsRasterOpen(fd, mode);
-    cups_page_header2_t header = {};
-    header.HWResolution[0] = header.HWResolution[1] = kDpi;
-    header.PageSize[0] = 595;
-    header.PageSize[1] = 842;
-    header.cupsWidth = kWidth;
-    header.cupsHeight = kHeight;
-    header.cupsBitsPerColor = 8;
-    header.cupsBitsPerPixel = 24;
-    header.cupsBytesPerLine = 3 * kWidth;
-    header.cupsColorOrder = CUPS_ORDER_CHUNKED;
-    header.cupsColorSpace = CUPS_CSPACE_SRGB;
-    header.cupsNumColors = 3;
-    snprintf(header.cupsPageSizeName, sizeof(header.cupsPageSizeName), "iso_a4_210x297mm");
+    cups_page_header2_t header = SrgbA4PageHeader(kWidth, kHeight);
     bool ok = raster && cupsRasterWriteHeader2(raster, &header);
     std::vector<unsigned char> rgb(3 * kWidth);
     for (unsigned y = 0; ok && y < kHeight; ++y) {
@@ -69,25 +58,14 @@ bool WriteRaster(const std::string& path, cups_mode_t mode)
 
 bool WritePng(const std::string& path)
 {
-    FILE* file = fopen(path.c_str(), "wb");
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!file || !info || setjmp(png_jmpbuf(png)))
-        return false;
-    png_init_io(png, file);
-    png_set_IHDR(png, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    const png_uint_32 perMetre = static_cast<png_uint_32>(std::lround(kDpi / 0.0254));
-    png_set_pHYs(png, info, perMetre, perMetre, PNG_RESOLUTION_METER);
-    png_write_info(png, info);
+    PngRows png;
+    bool ok = png.Open(path, kWidth, kHeight, kDpi);
     std::vector<unsigned char> rgb(3 * kWidth);
-    for (unsigned y = 0; y < kHeight; ++y) {
+    for (unsigned y = 0; ok && y < kHeight; ++y) {
         Row(y, rgb);
-        png_write_row(png, rgb.data());
+        ok = png.Row(rgb.data());
     }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return fclose(file) == 0;
+    return png.Close() && ok;
 }
 
 bool WriteJpeg(const std::string& path)

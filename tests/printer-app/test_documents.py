@@ -1,7 +1,7 @@
 """Documents through the application print as the CUPS raster filter prints them: one page
 (make_page) goes to the application as PWG raster, PNG and JPEG and to rastertoqz as CUPS
 raster; both streams are decoded with the printer layer's reader and compared page by page and
-dot by dot.
+dot by dot. A PDF prints as rastertoqz prints the raster Ghostscript makes of it.
 
 Environment: with_printer_app.sh's, QZ_RASTERTOQZ, QZ_MAKE_PAGE, QZ_COMPARE_PAGES and QZ_WORK."""
 import json
@@ -40,9 +40,9 @@ class Documents(unittest.TestCase):
         printed.write_bytes(self.app.new_device_bytes())
         return printed
 
-    def compare(self, printed):
-        done = subprocess.run([os.environ['QZ_COMPARE_PAGES'], str(self.filtered), str(printed)], capture_output=True,
-                              text=True, check=True)
+    def compare(self, printed, expected=None):
+        done = subprocess.run([os.environ['QZ_COMPARE_PAGES'], str(expected or self.filtered), str(printed)],
+                              capture_output=True, text=True, check=True)
         return json.loads(done.stdout)
 
     def test_each_form_prints_the_raster_filters_page(self):
@@ -56,6 +56,23 @@ class Documents(unittest.TestCase):
                 self.assertEqual(comparison['paper'], [[A4_CODE, A4_CODE]])
                 for component, agreement in enumerate(comparison['agreement'][0]):
                     self.assertGreaterEqual(agreement, AGREEMENT[form], f'component {component}')
+
+    def test_a_pdf_prints_as_the_raster_filter_prints_its_raster(self):
+        # Two pages; the application turns PDF into CUPS raster with Ghostscript's cups device, as
+        # here, and then prints it as the filter does.
+        ps, pdf, raster = WORK / 'two.ps', WORK / 'two.pdf', WORK / 'two.ras'
+        ps.write_text('%!PS\n<< /PageSize [595 842] >> setpagedevice\n'
+                      '0 1 1 setrgbcolor 100 600 200 100 rectfill showpage\n0 setgray 100 100 50 50 rectfill showpage\n')
+        gs = ['gs', '-q', '-dNOPAUSE', '-dBATCH', '-dSAFER']
+        subprocess.run([*gs, '-sDEVICE=pdfwrite', f'-sOutputFile={pdf}', str(ps)], check=True)
+        subprocess.run([*gs, '-sDEVICE=cups', '-r600', '-dcupsBitsPerColor=8', '-dcupsColorSpace=19',
+                        f'-sOutputFile={raster}', str(pdf)], check=True)
+        filtered = WORK / 'two-rastertoqz.prn'
+        with open(filtered, 'wb') as out:
+            subprocess.run([os.environ['QZ_RASTERTOQZ'], '1', 'user', 'two', '1', '', str(raster)], stdout=out, check=True)
+        printed = self.print_file(pdf)
+        self.assertEqual(printed.read_bytes(), filtered.read_bytes())
+        self.assertEqual(self.compare(printed, filtered)['pages'], [2, 2])
 
 
 if __name__ == '__main__':

@@ -15,12 +15,7 @@ void StreamLister::Escape(std::size_t offset, char command)
 
 void StreamLister::Parameter(std::size_t offset, const char* group, const PclParameter& parameter)
 {
-    elements.push_back({offset, DescribeParameter(group, parameter), Bytes(parameter.data, parameter.data + parameter.dataLength)});
-}
-
-std::string DescribeParameter(const char* group, const PclParameter& parameter)
-{
-    return std::string(group) + (parameter.hasValue ? std::to_string(parameter.value) : "") + parameter.letter;
+    elements.push_back({offset, ParameterText(group, parameter), Bytes(parameter.data, parameter.data + parameter.dataLength)});
 }
 
 void ReadWellFormed(const Bytes& stream, StreamVisitor& visitor)

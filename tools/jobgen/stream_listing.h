@@ -15,9 +15,6 @@ struct ListedElement {
     Bytes data;              // the text itself, or what the parameter carries
 };
 
-// A parameter as written: its group, its value and its letter ("&l-2H").
-std::string DescribeParameter(const char* group, const PclParameter& parameter);
-
 // Records every element a stream reader reports but the raster transfers.
 class StreamLister : public StreamVisitor {
 public:

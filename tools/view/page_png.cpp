@@ -1,74 +1,16 @@
 // The inks of each row group to an RGB row, and rows to PNG through libpng.
 #include "page_png.h"
 
-#include <png.h>
-#include <stdio.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "png_rows.h"
 #include "printer/colour/ink_model.h"
 
 namespace {
 
 constexpr size_t kInks = 4; // black, cyan, magenta, yellow: the printer's components in order
-
-// A PNG file written row by row. libpng reports errors by a long jump, so every call it makes
-// stays inside the functions below, which hold nothing that needs destroying.
-class PngFile {
-public:
-    bool Open(const std::string& path, unsigned width, unsigned height, unsigned dpi)
-    {
-        file_ = fopen(path.c_str(), "wb");
-        if (!file_)
-            return false;
-        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        info_ = png_ ? png_create_info_struct(png_) : nullptr;
-        if (!info_ || setjmp(png_jmpbuf(png_)))
-            return false;
-        png_init_io(png_, file_);
-        png_set_IHDR(png_, info_, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                     PNG_FILTER_TYPE_DEFAULT);
-        const png_uint_32 perMetre = static_cast<png_uint_32>(std::lround(dpi / 0.0254));
-        png_set_pHYs(png_, info_, perMetre, perMetre, PNG_RESOLUTION_METER);
-        png_write_info(png_, info_);
-        return true;
-    }
-
-    bool Row(const uint8_t* rgb)
-    {
-        if (setjmp(png_jmpbuf(png_)))
-            return false;
-        png_write_row(png_, rgb);
-        return true;
-    }
-
-    bool Close()
-    {
-        bool ok = png_ && info_ && Finish();
-        png_destroy_write_struct(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr);
-        png_ = nullptr;
-        info_ = nullptr;
-        ok = file_ && fclose(file_) == 0 && ok;
-        file_ = nullptr;
-        return ok;
-    }
-
-    ~PngFile() { Close(); }
-
-private:
-    bool Finish()
-    {
-        if (setjmp(png_jmpbuf(png_)))
-            return false;
-        png_write_end(png_, info_);
-        return true;
-    }
-
-    FILE* file_ = nullptr;
-    png_structp png_ = nullptr;
-    png_infop info_ = nullptr;
-};
 
 // The coverage of one component over the image pixel x: its intensities over the pixel's dots,
 // as a share of full.
@@ -165,7 +107,7 @@ private:
     RasterFormat format_ = {};
     unsigned dpi_ = 0, width_ = 0, row_ = 0;
     std::vector<uint8_t> white_;
-    PngFile png_;
+    PngRows png_;
 };
 
 } // namespace

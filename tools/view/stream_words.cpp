@@ -105,7 +105,7 @@ public:
         // Inside raster graphics the page's summary tells its moves.
         if (inRaster_ && Is(group, "*b") && (p.letter == 'y' || p.letter == 'Y'))
             return;
-        const std::string command = "ESC " + std::string(group) + (p.hasValue ? std::to_string(p.value) : "") + p.letter;
+        const std::string command = "ESC " + ParameterText(group, p);
         const std::string words = Words(group, p);
         Line(offset, words.empty() ? command : command + ": " + words);
     }
@@ -149,7 +149,7 @@ private:
 
     static std::string Words(const char* group, const PclParameter& p)
     {
-        const char letter = static_cast<char>(p.letter & ~0x20);
+        const char letter = p.Letter();
         if (Is(group, "%") && letter == 'X' && p.value == kUniversalExitValue)
             return "over to PJL";
         if (Is(group, "&l") && letter == 'A')

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "common/raster_header.h"
+
 namespace {
 
 constexpr unsigned kDpi = 600;
@@ -72,17 +74,7 @@ std::string WriteRaster(const std::string& path, bool photo, int pages)
 {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     cups_raster_t* raster = cupsRasterOpen(fd, CUPS_RASTER_WRITE_COMPRESSED);
-    cups_page_header2_t header = {};
-    header.HWResolution[0] = header.HWResolution[1] = kDpi;
-    header.PageSize[0] = 595;
-    header.PageSize[1] = 842;
-    header.cupsWidth = kWidth;
-    header.cupsHeight = kHeight;
-    header.cupsBitsPerColor = 8;
-    header.cupsBitsPerPixel = 24;
-    header.cupsBytesPerLine = 3 * kWidth;
-    header.cupsColorOrder = CUPS_ORDER_CHUNKED;
-    header.cupsColorSpace = CUPS_CSPACE_SRGB;
+    cups_page_header2_t header = SrgbA4PageHeader(kWidth, kHeight);
     std::vector<unsigned char> row(3 * kWidth);
     for (int page = 0; page < pages; ++page) {
         cupsRasterWriteHeader2(raster, &header);

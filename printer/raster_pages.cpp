@@ -1,5 +1,7 @@
-// CUPS raster headers to document pages.
-#include "raster_page.h"
+// CUPS raster headers to document pages, and pages to the writer.
+#include "raster_pages.h"
+
+#include <vector>
 
 namespace {
 
@@ -47,4 +49,47 @@ std::string PageOfHeader(const cups_page_header2_t& header, DocumentPage* page)
         page->originY = static_cast<unsigned>((sheetLength - box[3]) * kDotsPerPoint + 0.5);
     }
     return "";
+}
+
+RasterPagesPrinted PrintRasterPages(cups_raster_t* raster, DocumentWriter& writer,
+                                    const std::function<void(unsigned page)>& pageDone)
+{
+    RasterPagesPrinted printed = {0, "", false};
+    cups_page_header2_t header;
+    std::vector<unsigned char> row;
+    while (raster && cupsRasterReadHeader2(raster, &header)) {
+        const unsigned number = printed.pages + 1;
+        DocumentPage page;
+        const std::string problem = PageOfHeader(header, &page);
+        if (!problem.empty()) {
+            printed.problem = "Page " + std::to_string(number) + " cannot be printed: " + problem;
+            return printed;
+        }
+        if (!writer.StartPage(page)) {
+            printed.deviceStopped = true;
+            return printed;
+        }
+        row.resize(header.cupsBytesPerLine);
+        for (unsigned y = 0; y < header.cupsHeight; ++y) {
+            if (cupsRasterReadPixels(raster, row.data(), header.cupsBytesPerLine) != header.cupsBytesPerLine) {
+                printed.problem = "Page " + std::to_string(number) + " is cut short after " + std::to_string(y) +
+                                  " of its " + std::to_string(header.cupsHeight) + " rows";
+                printed.deviceStopped = !writer.EndPage();
+                printed.pages = number;
+                return printed;
+            }
+            if (!writer.PutRow(row.data())) {
+                printed.deviceStopped = true;
+                return printed;
+            }
+        }
+        printed.deviceStopped = !writer.EndPage();
+        if (printed.deviceStopped)
+            return printed;
+        printed.pages = number;
+        pageDone(number);
+    }
+    if (printed.pages == 0)
+        printed.problem = "The raster holds no pages";
+    return printed;
 }
